@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "app/mirror.h"
+#include "settings/key_catalogue.h"
+
+class CommandLauncher;
+
+// One of the four local power actions, in the order every label test is made.
+struct ActionEntry {
+  const char* label;            // "SHUTDOWN PC", ...
+  const char* commandLine;      // "shutdown /s /t 0", ...
+  Mirror runNowMirror;          // the bar's run-now check box for this action
+  const char* buttonName;       // "SHUTDOWN_BUTTON", ... in the select-option and countdown windows
+  const char* buttonCaption;    // "Shutdown", ...
+  const char* countdownStatus;  // "!!! SHUTTING DOWN !!!", ...
+};
+
+const std::array<ActionEntry, 4>& actionCatalogue();
+
+// The entry whose label equals the text exactly (case-sensitive, no trimming), or null.
+const ActionEntry* findAction(const QString& label);
+
+// Launches the command line of the label's entry hidden. Returns false, launching
+// nothing, when the label is not in the catalogue.
+bool runLocalAction(const QString& label, CommandLauncher& launcher);

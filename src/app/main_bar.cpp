@@ -1,0 +1,107 @@
+#include "app/main_bar.h"
+
+#include <QCloseEvent>
+
+#include "actions/command_launcher.h"
+#include "app/always_on_top.h"
+#include "app/picture_button.h"
+#include "app/twips.h"
+#include "settings/typed_settings.h"
+#include "settings/window_placement.h"
+
+namespace {
+
+constexpr int kButtonSide = 375;     // twips
+constexpr int kButtonPicture = 21;   // pixels
+constexpr int kAlwaysOnTopIntervalMs = 1000;
+
+struct BarButton {
+  const char* name;
+  const char* tooltip;
+  int left;  // twips; 360 apart, so neighbours overlap by 15
+  const char* picture;
+  void (MainBar::*onClick)();
+};
+
+}  // namespace
+
+MainBar::MainBar(const AppServices& services) : services_(services) {
+  setObjectName(QStringLiteral("OL_HALTDECK_MAIN"));
+  setWindowTitle(QStringLiteral("OL-HALTDECK"));
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setAttribute(Qt::WA_QuitOnClose, false);  // the program ends through closed()
+  alwaysOnTopTimer_.setObjectName(QStringLiteral("AlwaysOnTopTimer"));
+  connect(&alwaysOnTopTimer_, &QTimer::timeout, this, &MainBar::keepOnTop);
+  buildButtons();
+  load();
+}
+
+void MainBar::buildButtons() {
+  const BarButton buttons[] = {
+      {"OL_BUTTON", "SETTINGS", 120, "app_icon", &MainBar::openSettingsWindow},
+      {"RUN_NOW_BUTTON", "RUN NOW", 480, "run_now", &MainBar::runNow},
+      {"POWER_BUTTON", "TASK", 840, "task", &MainBar::openRunOptionWindow},
+      {"AUTOTIMER_BUTTON", "AUTOTIMER", 1200, "autotimer", &MainBar::openAutotimerWindow},
+      {"OL_SHUTDOWN_GUI_BUTTON", "OL-SHUTDOWN-GUI", 1560, "ol_shutdown_gui",
+       &MainBar::openRemoteShutdownWindow},
+      {"MS_SHUTDOWN_GUI_BUTTON", "MS-SHUTDOWN-GUI", 1920, "ms_shutdown_gui",
+       &MainBar::launchShutdownDialog},
+  };
+  for (const BarButton& spec : buttons) {  // created left to right: that is the tab order
+    auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(spec.picture),
+                                     QString(), kButtonPicture, this);
+    button->setObjectName(QLatin1String(spec.name));
+    button->setToolTip(QLatin1String(spec.tooltip));
+    button->setAccessibleName(QLatin1String(spec.tooltip));
+    placeInTwips(button, spec.left, 0, kButtonSide, kButtonSide);
+    connect(button, &QPushButton::clicked, this, spec.onClick);
+  }
+}
+
+void MainBar::load() {
+  SettingsStore& store = services_.store;
+  applyPlacement(*this, WindowId::Main, readPlacement(store, WindowId::Main));
+  for (Mirror mirror : kAllMirrors) {
+    setMirror(mirror, readTickState(store, settingKey(mirrorSetting(mirror))));
+  }
+  alwaysOnTopTimer_.setInterval(kAlwaysOnTopIntervalMs);
+  setAlwaysOnTopTimerEnabled(this->mirror(Mirror::AlwaysOnTop) == 1);
+}
+
+void MainBar::setAlwaysOnTopTimerEnabled(bool enabled) {
+  if (enabled) {
+    alwaysOnTopTimer_.start();
+  } else {
+    alwaysOnTopTimer_.stop();
+  }
+}
+
+void MainBar::keepOnTop() { alwaysOnTopStep(services_.windowManager, NativeWindow(winId())); }
+
+void MainBar::closeEvent(QCloseEvent* event) {
+  unload();
+  event->accept();
+  emit closed();
+}
+
+void MainBar::unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  writeWindowPosition(services_.store, WindowId::Main, *this);
+  writeTickState(services_.store, settingKey(Setting::AlwaysOnTop), mirror(Mirror::AlwaysOnTop));
+}
+
+void MainBar::launchShutdownDialog() {
+  services_.launcher.launch(shutdownDialogCommand(), WindowStyle::NormalWithFocus);
+}
+
+void MainBar::openSettingsWindow() {}
+
+void MainBar::runNow() {}
+
+void MainBar::openRunOptionWindow() {}
+
+void MainBar::openAutotimerWindow() {}
+
+void MainBar::openRemoteShutdownWindow() {}
