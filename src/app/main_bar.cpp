@@ -25,7 +25,7 @@ struct BarButton {
 
 }  // namespace
 
-MainBar::MainBar(const AppServices& services) : services_(services) {
+MainBar::MainBar(const AppServices& services) : services_(services), alwaysOnTopTimer_(this) {
   setObjectName(QStringLiteral("OL_HALTDECK_MAIN"));
   setWindowTitle(QStringLiteral("OL-HALTDECK"));
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

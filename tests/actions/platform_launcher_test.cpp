@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "actions/command_launcher.h"
+#include "actions/command_line_split.h"
+
+namespace {
+
+// Starts the probe program through the real launcher and reads back what it was given.
+class PlatformLauncherTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    savedPath_ = qgetenv("PATH");
+    qputenv("PATH", QByteArray(HALTDECK_PROBE_DIR) + ':' + savedPath_);
+    qputenv("HALTDECK_PROBE_OUT", output().toUtf8());
+  }
+  void TearDown() override {
+    qputenv("PATH", savedPath_);
+    qunsetenv("HALTDECK_PROBE_OUT");
+  }
+
+  QString output() const { return folder_.filePath("arguments"); }
+
+  // The probe's arguments, or nothing if it did not write them within a few seconds.
+  std::optional<QStringList> probeArguments() {
+    QDeadlineTimer deadline(5000);
+    while (!QFile::exists(output()) && !deadline.hasExpired()) QThread::msleep(5);
+    QFile file(output());
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QStringList arguments;
+    for (const QByteArray& argument : file.readAll().split('\0')) {
+      arguments.append(QString::fromUtf8(argument));
+    }
+    arguments.removeLast();  // after the last NUL
+    QFile::remove(output());
+    return arguments;
+  }
+
+  QTemporaryDir folder_;
+  QByteArray savedPath_;
+};
+
+TEST_F(PlatformLauncherTest, ArgumentsArriveAsTheWindowsRulesSplitThemAndNoShellRuns) {
+  const char* tails[] = {
+      "/s /m \\\\PC01 /t 30",
+      "/a /m \\\\PC01 & calc",
+      "/s /m \\\\$(touch pwned) /t `touch pwned`",
+      "/g /m \\\\a;b|c > out /t 30",
+      "/s /m \\\\\\\\server\\share /t 5",
+      "/s /m \\\\\"name with blanks\" /t 30",
+      "/s /m \\\\it\\\"s /t \"",
+      "/s /m \\\\* ~ $HOME %PATH% /t 0",
+  };
+  const auto launcher = createPlatformLauncher();
+  for (const char* tail : tails) {
+    const QString line = QStringLiteral("haltdeck-probe ") + QString::fromUtf8(tail);
+    launcher->launch(line, WindowStyle::Hidden);
+    const auto arguments = probeArguments();
+    ASSERT_TRUE(arguments) << tail;
+    EXPECT_EQ(*arguments, splitWindowsCommandLine(line).mid(1)) << tail;
+  }
+  EXPECT_FALSE(QFile::exists(folder_.filePath("pwned")));
+  EXPECT_FALSE(QFile::exists(QDir::current().filePath("pwned")));
+  EXPECT_FALSE(QFile::exists(QDir::current().filePath("out")));
+}
+
+TEST_F(PlatformLauncherTest, ReturnsWithoutWaitingForTheProgram) {
+  const auto launcher = createPlatformLauncher();
+  QElapsedTimer clock;
+  clock.start();
+  launcher->launch("sleep 5", WindowStyle::Hidden);
+  EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST_F(PlatformLauncherTest, AProgramThatCannotStartIsNotTheCallersProblem) {
+  const auto launcher = createPlatformLauncher();
+  launcher->launch("haltdeck-no-such-program /s", WindowStyle::Hidden);
+  launcher->launch("", WindowStyle::Hidden);
+  launcher->launch("\"\" /s", WindowStyle::NormalWithFocus);
+  launcher->launch("haltdeck-probe after", WindowStyle::Hidden);
+  EXPECT_EQ(probeArguments(), QStringList{"after"});
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+#include "settings/qsettings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "settings/key_catalogue.h"
+#include "settings/settings_location.h"
+
+namespace {
+
+class IniStore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    qputenv("XDG_CONFIG_HOME", folder_.path().toUtf8());
+  }
+  void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+  std::unique_ptr<QSettingsStore> open() {
+    return std::make_unique<QSettingsStore>(openPlatformSettings(kSettingsApplication, "ol-haltdeck"));
+  }
+  QString path() const { return folder_.path() + "/OL_HALTDECK/ol-haltdeck.ini"; }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(IniStore, FreeTextRoundTripsExactlyThroughTheFile) {
+  const QStringList texts{
+      "",          " PC01 ",     "a, b",          "\"quoted\"", "back\\slash\\\\", "semi;colon",
+      "a=b",       "#hash",      "@Variant(0)",   "@at",        "Grüße 東京",      "tab\there",
+      "new\nline", "  ",         ",",             "'single'",   "[General]",       "x\\",
+  };
+  const QString key = settingKey(Setting::RowPcName, 1).name;
+  for (const QString& text : texts) {
+    open()->write(key, text);
+    EXPECT_EQ(open()->read(key, "default"), text) << text.toStdString();
+  }
+}
+
+TEST_F(IniStore, AWriteIsInTheFileWhenWriteReturns) {
+  auto writer = open();
+  const QString key = settingKey(Setting::ShutdownTimeout).name;
+  writer->write(key, "60");
+  QFile file(path());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("SHUTDOWN_TIMEOUT_TEXTBOX=60"));
+  EXPECT_EQ(open()->read(key, "30"), "60");
+}
+
+TEST_F(IniStore, MissingKeyGivesTheDefaultAndEmptyValueGivesEmpty) {
+  auto store = open();
+  const QString key = settingKey(Setting::SimplePcName).name;
+  EXPECT_EQ(store->read(key, "default"), "default");
+  store->write(key, "");
+  EXPECT_EQ(open()->read(key, "default"), "");
+}
+
+TEST_F(IniStore, HandWrittenValuesReadAsTyped) {
+  QDir().mkpath(folder_.path() + "/OL_HALTDECK");
+  QFile file(path());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[General]\nMAIN_Width=5000\nPC_NAME_1_TEXTBOX=a, b\nPC_NAME_2_TEXTBOX=plain\n");
+  file.close();
+  auto store = open();
+  EXPECT_EQ(store->read("MAIN_Width", "2500"), "5000");
+  EXPECT_EQ(store->read("PC_NAME_1_TEXTBOX", ""), "a, b");
+  EXPECT_EQ(store->read("PC_NAME_2_TEXTBOX", ""), "plain");
+}
+
+TEST_F(IniStore, ARenamedExecutableHasItsOwnSection) {
+  EXPECT_EQ(settingsSectionFor("/opt/bin/ol-haltdeck"), "ol-haltdeck");
+  EXPECT_EQ(settingsSectionFor("C:/Tools/OL-HALTDECK.copy.exe"), "OL-HALTDECK.copy");
+}
+
+}  // namespace
