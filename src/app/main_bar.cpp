@@ -8,6 +8,7 @@
 #include "app/twips.h"
 #include "settings/typed_settings.h"
 #include "settings/window_placement.h"
+#include "settings_window/about_window.h"
 
 namespace {
 
@@ -96,7 +97,9 @@ void MainBar::launchShutdownDialog() {
   services_.launcher.launch(shutdownDialogCommand(), WindowStyle::NormalWithFocus);
 }
 
-void MainBar::openSettingsWindow() {}
+void MainBar::openSettingsWindow() {
+  openWindow<AboutWindow>(this, *this);
+}
 
 void MainBar::runNow() {}
 

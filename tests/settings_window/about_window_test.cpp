@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "app/main_bar.h"
+#include "app/twips.h"
+#include "fake_window_manager.h"
+#include "modal_script.h"
+#include "recording_launcher.h"
+#include "recording_store.h"
+#include "settings_window/about_window.h"
+#include "settings_window/run_now_choice.h"
+
+namespace {
+
+const QString kWindowName = QStringLiteral("OL_HALTDECK_ABOUT");
+
+QString key(Setting setting) {
+  return settingKey(setting).name;
+}
+QString aboutKey(PlacementEdge edge) {
+  return placementKey(WindowId::About, edge).name;
+}
+
+// The window's check boxes are named after the settings they hold.
+QCheckBox* tickBox(QWidget* window, Setting setting) {
+  return control<QCheckBox>(window, key(setting));
+}
+QCheckBox* tickBox(QWidget* window, RunNowChoice choice) {
+  return tickBox(window, settingOf(choice));
+}
+
+// Clicks the box's indicator and checks that the click landed.
+void click(QCheckBox* box) {
+  const bool before = box->isChecked();
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  ASSERT_NE(before, box->isChecked()) << box->objectName().toStdString();
+}
+
+RunNowStates windowStates(QWidget* window) {
+  RunNowStates states{};
+  for (RunNowChoice choice : kRunNowChoices) {
+    states[size_t(choice)] = tickBox(window, choice)->isChecked() ? 1 : 0;
+  }
+  return states;
+}
+
+std::array<bool, kRunNowChoiceCount> windowEnabled(QWidget* window) {
+  std::array<bool, kRunNowChoiceCount> enabled{};
+  for (RunNowChoice choice : kRunNowChoices) {
+    enabled[size_t(choice)] = tickBox(window, choice)->isEnabled();
+  }
+  return enabled;
+}
+
+class AboutWindowTest : public ::testing::Test {
+ protected:
+  MainBar& bar() {
+    if (!bar_) {
+      bar_ = std::make_unique<MainBar>(AppServices{store, launcher, windowManager});
+      bar_->show();
+    }
+    return *bar_;
+  }
+
+  // Opens the window with the bar's settings button and runs inside while it is open.
+  // Whatever inside leaves open, the close box closes.
+  void openAbout(const std::function<void(QWidget*)>& inside) {
+    MainBar& owner = bar();
+    store.clearAccesses();
+    ModalScript script;
+    script.then(kWindowName, [&inside](QWidget* window) {
+      inside(window);
+      if (window->isVisible()) window->close();
+    });
+    script.start();
+    QTest::mouseClick(control<QPushButton>(&owner, QStringLiteral("OL_BUTTON")), Qt::LeftButton);
+    EXPECT_TRUE(script.finished());
+  }
+
+  RunNowStates barStates() {
+    RunNowStates states{};
+    for (RunNowChoice choice : kRunNowChoices) {
+      states[size_t(choice)] = bar().mirror(mirrorOf(choice));
+    }
+    return states;
+  }
+
+  void presetRunNow(const RunNowStates& states) {
+    for (RunNowChoice choice : kRunNowChoices) {
+      store.preset(key(settingOf(choice)), QString::number(states[size_t(choice)]));
+    }
+  }
+
+  RecordingStore store;
+  RecordingLauncher launcher;
+  FakeWindowManager windowManager;
+  std::unique_ptr<MainBar> bar_;
+};
+
+const QStringList kPositionKeys = {aboutKey(PlacementEdge::Left), aboutKey(PlacementEdge::Top)};
+
+TEST_F(AboutWindowTest, EmptyStoreOpensOnDefaultsAndLeavesTheBarAlone) {
+  const RunNowStates before = barStates();
+  openAbout([&](QWidget* window) {
+    EXPECT_TRUE(tickBox(window, Setting::AlwaysOnTop)->isChecked());
+    EXPECT_EQ(windowStates(window), (RunNowStates{0, 0, 0, 0, 0}));
+    EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{true, true, true, true, true}));
+    EXPECT_EQ(window->focusWidget(), control<QPushButton>(window, "SAVE_AND_CLOSE_BUTTON"));
+    EXPECT_EQ(store.readKeys(),
+              (QStringList{aboutKey(PlacementEdge::Left), aboutKey(PlacementEdge::Top),
+                           aboutKey(PlacementEdge::Width), aboutKey(PlacementEdge::Height),
+                           key(Setting::AlwaysOnTop), key(Setting::RunNowShutdown),
+                           key(Setting::RunNowRestart), key(Setting::RunNowHibernate),
+                           key(Setting::RunNowLogoff), key(Setting::RunNowAlwaysAsk)}));
+  });
+  EXPECT_EQ(barStates(), before);
+  EXPECT_EQ(bar().mirror(Mirror::AlwaysOnTop), 1);
+  EXPECT_TRUE(bar().isAlwaysOnTopTimerEnabled());
+  EXPECT_EQ(store.writtenKeys(), kPositionKeys);  // the close box stores the position only
+}
+
+TEST_F(AboutWindowTest, RunNowClicksGreyTheOthersAndDriveTheBarAtOnce) {
+  openAbout([&](QWidget* window) {
+    click(tickBox(window, RunNowChoice::Restart));
+    EXPECT_EQ(windowStates(window), (RunNowStates{0, 1, 0, 0, 0}));
+    EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{false, true, false, false, false}));
+    EXPECT_EQ(barStates(), (RunNowStates{0, 1, 0, 0, 0}));
+
+    click(tickBox(window, RunNowChoice::Restart));
+    EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{true, true, true, true, true}));
+    EXPECT_EQ(barStates(), (RunNowStates{0, 0, 0, 0, 0}));
+
+    click(tickBox(window, RunNowChoice::AlwaysAsk));
+    EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{false, false, false, false, true}));
+    click(tickBox(window, RunNowChoice::AlwaysAsk));
+    click(tickBox(window, RunNowChoice::Shutdown));
+    EXPECT_EQ(barStates(), (RunNowStates{1, 0, 0, 0, 0}));
+  });
+  EXPECT_EQ(store.writtenKeys(), kPositionKeys);
+}
+
+TEST_F(AboutWindowTest, SaveAndCloseWritesTheSixSettingsThenThePosition) {
+  openAbout([](QWidget* window) {
+    click(tickBox(window, RunNowChoice::Logoff));
+    QTest::mouseClick(control<QPushButton>(window, "SAVE_AND_CLOSE_BUTTON"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+  });
+  const QStringList writes = store.writes();
+  ASSERT_EQ(writes.size(), 8);
+  EXPECT_EQ(writes.mid(0, 6),
+            (QStringList{key(Setting::AlwaysOnTop) + "=1", key(Setting::RunNowShutdown) + "=0",
+                         key(Setting::RunNowRestart) + "=0", key(Setting::RunNowHibernate) + "=0",
+                         key(Setting::RunNowLogoff) + "=1", key(Setting::RunNowAlwaysAsk) + "=0"}));
+  EXPECT_EQ(store.writtenKeys().mid(6), kPositionKeys);
+}
+
+TEST_F(AboutWindowTest, EnterPressesSaveAndCloseAndEscClosesWithoutStoring) {
+  openAbout([](QWidget* window) {
+    QCheckBox* hibernate = tickBox(window, RunNowChoice::Hibernate);
+    click(hibernate);
+    hibernate->setFocus();
+    QTest::keyClick(hibernate, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+  });
+  EXPECT_EQ(store.value(key(Setting::RunNowHibernate)), "1");
+  EXPECT_EQ(store.writtenKeys().size(), 8);
+
+  openAbout([](QWidget* window) {
+    click(tickBox(window, RunNowChoice::Hibernate));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+  });
+  EXPECT_EQ(store.writtenKeys(), kPositionKeys);
+  EXPECT_EQ(store.value(key(Setting::RunNowHibernate)), "1");
+  EXPECT_EQ(bar().mirror(Mirror::Hibernate), 0);
+}
+
+TEST_F(AboutWindowTest, UnsavedChoiceStaysLiveOnTheBarUntilTheProgramEnds) {
+  openAbout([](QWidget* window) { click(tickBox(window, RunNowChoice::Hibernate)); });
+  EXPECT_EQ(store.writtenKeys(), kPositionKeys);
+  EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 0, 0}));
+
+  // The next opening shows the stored choice, nothing ticked, while the bar keeps Hibernate;
+  // a new choice then joins it on the bar.
+  openAbout([&](QWidget* window) {
+    EXPECT_EQ(windowStates(window), (RunNowStates{0, 0, 0, 0, 0}));
+    EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 0, 0}));
+    click(tickBox(window, RunNowChoice::Logoff));
+    EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 1, 0}));
+  });
+
+  store.clearAccesses();
+  bar().close();
+  EXPECT_EQ(store.writtenKeys(),
+            (QStringList{placementKey(WindowId::Main, PlacementEdge::Left).name,
+                         placementKey(WindowId::Main, PlacementEdge::Top).name,
+                         key(Setting::AlwaysOnTop)}));
+}
+
+TEST_F(AboutWindowTest, StoredChoiceComesBackThroughItsRuleOnEveryOpening) {
+  store.preset(key(Setting::RunNowShutdown), "1");
+  openAbout([&](QWidget* window) {
+    EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{true, false, false, false, false}));
+    click(tickBox(window, RunNowChoice::Shutdown));
+    EXPECT_EQ(bar().mirror(Mirror::Shutdown), 0);
+  });
+  openAbout([&](QWidget* window) {
+    EXPECT_TRUE(tickBox(window, RunNowChoice::Shutdown)->isChecked());
+    EXPECT_EQ(bar().mirror(Mirror::Shutdown), 1);
+  });
+}
+
+TEST_F(AboutWindowTest, AlwaysOnTopStartsAndStopsTheBarTimer) {
+  MainBar& owner = bar();  // loaded from an empty store: the timer runs
+  ASSERT_TRUE(owner.isAlwaysOnTopTimerEnabled());
+  store.preset(key(Setting::AlwaysOnTop), "0");
+  openAbout([&](QWidget* window) {
+    EXPECT_FALSE(tickBox(window, Setting::AlwaysOnTop)->isChecked());
+    EXPECT_FALSE(owner.isAlwaysOnTopTimerEnabled());
+    EXPECT_EQ(owner.mirror(Mirror::AlwaysOnTop), 0);
+
+    click(tickBox(window, Setting::AlwaysOnTop));
+    EXPECT_TRUE(owner.isAlwaysOnTopTimerEnabled());
+    EXPECT_EQ(owner.mirror(Mirror::AlwaysOnTop), 1);
+
+    click(tickBox(window, Setting::AlwaysOnTop));
+    EXPECT_FALSE(owner.isAlwaysOnTopTimerEnabled());
+    EXPECT_EQ(owner.mirror(Mirror::AlwaysOnTop), 0);
+  });
+  // Not saved here, but the bar stores its mirror when it closes.
+  EXPECT_EQ(store.writtenKeys(), kPositionKeys);
+  owner.close();
+  EXPECT_EQ(store.value(key(Setting::AlwaysOnTop)), "0");
+}
+
+// A store holding several choices: the last in load order wins (Always Ask over any
+// action), the others end clear and greyed, and the bar's five equal the window's.
+TEST_F(AboutWindowTest, EveryStoredCombinationEndsWithAtMostOneChoice) {
+  for (int mask = 0; mask < 32; ++mask) {
+    SCOPED_TRACE(mask);
+    RunNowStates stored{};
+    int winner = -1;
+    for (size_t i = 0; i < kRunNowChoiceCount; ++i) {
+      stored[i] = (mask >> i) & 1;
+      if (stored[i]) winner = int(i);
+    }
+    bar_.reset();
+    store = RecordingStore();
+    presetRunNow(stored);
+    openAbout([&](QWidget* window) {
+      RunNowStates expected{};
+      std::array<bool, 5> enabled{true, true, true, true, true};
+      if (winner >= 0) {
+        expected[size_t(winner)] = 1;
+        enabled = {false, false, false, false, false};
+        enabled[size_t(winner)] = true;
+      }
+      EXPECT_EQ(windowStates(window), expected);
+      EXPECT_EQ(windowEnabled(window), enabled);
+      EXPECT_EQ(barStates(), expected);
+    });
+  }
+}
+
+TEST_F(AboutWindowTest, SeveralStoredChoicesAlsoDropAnEarlierUnsavedChoiceFromTheBar) {
+  presetRunNow({1, 0, 1, 0, 0});
+  bar().setMirror(Mirror::Restart, 1);  // ticked earlier in this run, never saved
+  openAbout([&](QWidget* window) {
+    EXPECT_EQ(windowStates(window), (RunNowStates{0, 0, 1, 0, 0}));
+    EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 0, 0}));
+  });
+}
+
+TEST_F(AboutWindowTest, DoubleClickOnTheCreditLineShowsTheContactAddress) {
+  openAbout([](QWidget* window) {
+    auto* creator = control<QLabel>(window, "CREATOR_TEXTBOX");
+    EXPECT_EQ(creator->text(), AboutWindow::creditLine());
+    QTest::mouseClick(creator, Qt::LeftButton);
+    EXPECT_EQ(creator->text(), AboutWindow::creditLine());
+    QTest::mouseDClick(creator, Qt::LeftButton);
+    EXPECT_EQ(creator->text(), AboutWindow::contactAddress());
+    QTest::mouseDClick(creator, Qt::LeftButton);
+    EXPECT_EQ(creator->text(), AboutWindow::contactAddress());
+  });
+  openAbout([](QWidget* window) {
+    EXPECT_EQ(control<QLabel>(window, "CREATOR_TEXTBOX")->text(), AboutWindow::creditLine());
+  });
+  EXPECT_TRUE(AboutWindow::contactAddress().endsWith("example.com"));
+}
+
+struct ControlSpec {
+  const char* name;
+  const char* text;
+  int left, top, width, height;
+};
+
+QString textOf(QWidget* control) {
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+  if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->title();
+  return {};
+}
+
+TEST_F(AboutWindowTest, LaysOutItsControlsAndTabOrder) {
+  const ControlSpec controls[] = {
+      {"OL_TITLE_1", "OAK-LANTERN", 120, 120, 1815, 375},
+      {"OL_TITLE_2", "OL-HALTDECK", 2040, 120, 1815, 375},
+      {"OL_TITLE_3", "OL-HD", 3960, 120, 975, 375},
+      {"VERSION_TEXTBOX", "Version 1.0", 5040, 120, 1455, 375},
+      {"CREATOR_TEXTBOX", nullptr, 120, 600, 4215, 375},
+      {"ICONS_WEBLINK_LABEL", "Some Base Icons Used", 240, 1080, 1815, 255},
+      {"ICONS_WEBLINK_TEXTBOX", nullptr, 2040, 1080, 4335, 285},
+      {"Line1", "", 120, 1440, 6360, 15},
+      {"RUN_NOW_SELECTOR_FRAME", "Run Now Button", 480, 1560, 3015, 1455},
+      {"SHUTDOWN_TICKBOX", "Shutdown", 600, 1920, 1095, 255},
+      {"RESTART_TICKBOX", "Restart", 600, 2280, 855, 255},
+      {"HIBERNATE_TICKBOX", "Hibernate", 600, 2640, 1095, 255},
+      {"LOGOFF_TICKBOX", "Logoff", 2160, 1920, 855, 255},
+      {"ALWAYS_ASK_TICKBOX", "Always Ask", 2160, 2280, 1215, 255},
+      {"AlwaysOnTop_TICKBOX", "Always On Top", 4320, 1680, 1455, 255},
+      {"SAVE_AND_CLOSE_BUTTON", "Save && Close", 4200, 2160, 1695, 735},
+  };
+  openAbout([&](QWidget* window) {
+    EXPECT_EQ(window->windowTitle(), "OL-HALTDECK - ABOUT");
+    EXPECT_EQ(window->size(), twipsRect(0, 0, 6630, 3285).size());
+    for (const ControlSpec& spec : controls) {
+      SCOPED_TRACE(spec.name);
+      auto* widget = control<QWidget>(window, spec.name);
+      EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()),
+                twipsRect(spec.left, spec.top, spec.width, spec.height));
+      if (spec.text) {
+        EXPECT_EQ(textOf(widget), spec.text);
+      }
+    }
+
+    QStringList tabOrder;
+    for (int step = 0; step < 8; ++step) {
+      QWidget* focused = window->focusWidget();
+      ASSERT_NE(focused, nullptr);
+      tabOrder.append(focused->objectName());
+      QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    EXPECT_EQ(tabOrder,
+              (QStringList{"SAVE_AND_CLOSE_BUTTON", "AlwaysOnTop_TICKBOX", "SHUTDOWN_TICKBOX",
+                           "RESTART_TICKBOX", "HIBERNATE_TICKBOX", "LOGOFF_TICKBOX",
+                           "ALWAYS_ASK_TICKBOX", "SAVE_AND_CLOSE_BUTTON"}));
+  });
+}
+
+}  // namespace
