@@ -3,7 +3,12 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "app/twips.h"
 #include "settings/window_placement.h"
+
+namespace {
+constexpr double kBodyPointSize = 8;
+}  // namespace
 
 SecondaryWindow::SecondaryWindow(SettingsStore& store, WindowId id, const QString& objectName,
                                  const QString& caption, QWidget* owner)
@@ -14,6 +19,9 @@ SecondaryWindow::SecondaryWindow(SettingsStore& store, WindowId id, const QStrin
   setObjectName(objectName);
   setWindowTitle(caption);
   setModal(true);
+  // Captions are laid out in twips for a small sans-serif body font; the desktop's default
+  // font may be wider and would cut them off.
+  setFont(arialFont(kBodyPointSize, false));
 }
 
 void SecondaryWindow::openModal() {

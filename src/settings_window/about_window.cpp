@@ -18,7 +18,6 @@ namespace {
 constexpr int kTitleTop = 120;
 constexpr int kTitleHeight = 375;
 constexpr int kTickBoxHeight = 255;
-constexpr double kBodyPointSize = 8;
 
 // The frame that groups the run-now boxes; the boxes' rectangles below are in the
 // window's client area, like every other control's.
@@ -57,8 +56,6 @@ AboutWindow::AboutWindow(MainBar& bar, QWidget* owner)
     : SecondaryWindow(bar.services().store, WindowId::About, QStringLiteral("OL_HALTDECK_ABOUT"),
                       QStringLiteral("OL-HALTDECK - ABOUT"), owner),
       bar_(bar) {
-  // The layout's sizes are made for an 8 pt Arial body text; the title controls set their own.
-  setFont(arialFont(kBodyPointSize, false));
   buildTitles();
   buildCredits();
   buildChoices();
