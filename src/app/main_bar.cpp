@@ -89,6 +89,7 @@ void MainBar::closeEvent(QCloseEvent* event) {
 void MainBar::unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  SettingsWriteBatch batch(services_.store);
   writeWindowPosition(services_.store, WindowId::Main, *this);
   writeTickState(services_.store, settingKey(Setting::AlwaysOnTop), mirror(Mirror::AlwaysOnTop));
 }

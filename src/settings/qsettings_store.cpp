@@ -19,5 +19,10 @@ void QSettingsStore::write(const QString& key, const QString& text) {
   // The next thing the caller does may be a command that ends this program: the value
   // must be on disk before write() returns. QSettings replaces the file atomically
   // (QSaveFile) under a lock file and merges with what other instances wrote.
-  settings_->sync();
+  if (batchDepth_ == 0) settings_->sync();
+}
+
+void QSettingsStore::endWriteBatch() {
+  // Each sync rewrites and flushes the whole file: a batch of 150 writes costs one.
+  if (--batchDepth_ == 0) settings_->sync();
 }

@@ -24,6 +24,7 @@ void applyPlacement(QWidget& window, WindowId id, const Placement& placement) {
 
 void writeWindowPosition(SettingsStore& store, WindowId id, const QWidget& window) {
   const QPoint outerTopLeft = window.pos();
+  SettingsWriteBatch batch(store);
   writePlacementNumber(store, placementKey(id, PlacementEdge::Left), pixelsToTwips(outerTopLeft.x()));
   writePlacementNumber(store, placementKey(id, PlacementEdge::Top), pixelsToTwips(outerTopLeft.y()));
 }

@@ -22,6 +22,11 @@ class IniStore : public ::testing::Test {
     return std::make_unique<QSettingsStore>(openPlatformSettings(kSettingsApplication, "ol-haltdeck"));
   }
   QString path() const { return folder_.path() + "/OL_HALTDECK/ol-haltdeck.ini"; }
+  // What is on disk now (other stores of this process would also see unsynced values).
+  QByteArray fileText() const {
+    QFile file(path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
 
   QTemporaryDir folder_;
 };
@@ -43,9 +48,7 @@ TEST_F(IniStore, AWriteIsInTheFileWhenWriteReturns) {
   auto writer = open();
   const QString key = settingKey(Setting::ShutdownTimeout).name;
   writer->write(key, "60");
-  QFile file(path());
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().contains("SHUTDOWN_TIMEOUT_TEXTBOX=60"));
+  EXPECT_TRUE(fileText().contains("SHUTDOWN_TIMEOUT_TEXTBOX=60"));
   EXPECT_EQ(open()->read(key, "30"), "60");
 }
 
@@ -72,6 +75,28 @@ TEST_F(IniStore, HandWrittenValuesReadAsTyped) {
 TEST_F(IniStore, ARenamedExecutableHasItsOwnSection) {
   EXPECT_EQ(settingsSectionFor("/opt/bin/ol-haltdeck"), "ol-haltdeck");
   EXPECT_EQ(settingsSectionFor("C:/Tools/OL-HALTDECK.copy.exe"), "OL-HALTDECK.copy");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(IniStore, ABatchOfWritesReachesTheFileWhenItEnds) {
+  auto store = open();
+  const QString first = settingKey(Setting::RowPcName, 1).name;
+  const QString last = settingKey(Setting::RowPcName, 30).name;
+  {
+    SettingsWriteBatch batch(*store);
+    {
+      SettingsWriteBatch inner(*store);
+      store->write(first, "PC01");
+    }
+    store->write(last, "PC30");
+    EXPECT_EQ(store->read(last, ""), "PC30");  // visible at once to this run
+    EXPECT_FALSE(fileText().contains("PC01"));  // not yet on disk
+  }
+  EXPECT_TRUE(fileText().contains("PC_NAME_1_TEXTBOX=PC01"));
+  EXPECT_TRUE(fileText().contains("PC_NAME_30_TEXTBOX=PC30"));
 }
 
 }  // namespace
