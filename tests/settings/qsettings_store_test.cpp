@@ -24,8 +24,8 @@ class IniStore : public ::testing::Test {
   QString path() const { return folder_.path() + "/OL_HALTDECK/ol-haltdeck.ini"; }
   // Parses the file afresh: stores of this process on the same file share one cache.
   QString readFromACopyOfTheFile(const QString& key) const {
-    const QString copy = folder_.filePath("copy.ini");
-    QFile::remove(copy);
+    static int copies = 0;
+    const QString copy = folder_.filePath(QString("copy%1.ini").arg(++copies));
     QFile::copy(path(), copy);
     QSettingsStore store(std::make_unique<QSettings>(copy, QSettings::IniFormat));
     return store.read(key, "default");
