@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "actions/autotimer_window.h"
 #include "actions/command_launcher.h"
 #include "app/always_on_top.h"
 #include "app/picture_button.h"
@@ -106,6 +107,8 @@ void MainBar::runNow() {}
 
 void MainBar::openRunOptionWindow() {}
 
-void MainBar::openAutotimerWindow() {}
+void MainBar::openAutotimerWindow() {
+  openWindow<AutotimerWindow>(this, services_.store, services_.launcher);
+}
 
 void MainBar::openRemoteShutdownWindow() {}
