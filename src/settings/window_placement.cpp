@@ -14,9 +14,22 @@ Placement readPlacement(SettingsStore& store, WindowId window) {
   return placement;
 }
 
+namespace {
+
+// Where applyPlacement put the window, in pixels and as the stored twips. A window that
+// has not moved writes its stored position back unchanged: 1000 twips is 66.7 pixels, and
+// writing 67 pixels back as 1005 twips would move every unmoved window a little.
+const char* const kPlacedPixels = "haltdeckPlacedPixels";
+const char* const kPlacedTwips = "haltdeckPlacedTwips";
+
+}  // namespace
+
 void applyPlacement(QWidget& window, WindowId id, const Placement& placement) {
   const PlacementSpec& spec = placementSpec(id);
-  window.move(twipsToPixels(placement.left), twipsToPixels(placement.top));
+  const QPoint pixels(twipsToPixels(placement.left), twipsToPixels(placement.top));
+  window.move(pixels);
+  window.setProperty(kPlacedPixels, pixels);
+  window.setProperty(kPlacedTwips, QPointF(placement.left, placement.top));
   const int clientWidth = twipsToPixels(double(placement.width) - spec.frameWidth);
   const int clientHeight = twipsToPixels(double(placement.height) - spec.frameHeight);
   window.setFixedSize(std::max(clientWidth, 1), std::max(clientHeight, 1));
@@ -24,7 +37,11 @@ void applyPlacement(QWidget& window, WindowId id, const Placement& placement) {
 
 void writeWindowPosition(SettingsStore& store, WindowId id, const QWidget& window) {
   const QPoint outerTopLeft = window.pos();
+  QPointF twips(pixelsToTwips(outerTopLeft.x()), pixelsToTwips(outerTopLeft.y()));
+  if (window.property(kPlacedPixels).toPoint() == outerTopLeft) {
+    twips = window.property(kPlacedTwips).toPointF();
+  }
   SettingsWriteBatch batch(store);
-  writePlacementNumber(store, placementKey(id, PlacementEdge::Left), pixelsToTwips(outerTopLeft.x()));
-  writePlacementNumber(store, placementKey(id, PlacementEdge::Top), pixelsToTwips(outerTopLeft.y()));
+  writePlacementNumber(store, placementKey(id, PlacementEdge::Left), float(twips.x()));
+  writePlacementNumber(store, placementKey(id, PlacementEdge::Top), float(twips.y()));
 }

@@ -43,3 +43,18 @@ TEST(WindowPlacement, WritesLeftThenTopOnlyNegativesWithTheirSign) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WindowPlacement, AnUnmovedWindowWritesItsStoredPositionBackUnchanged) {
+  RecordingStore store;
+  QWidget window;
+  applyPlacement(window, WindowId::Autotimer, {1000, -1234.5f, 5985, 4290});
+  writeWindowPosition(store, WindowId::Autotimer, window);
+  window.move(window.pos() + QPoint(1, 0));
+  writeWindowPosition(store, WindowId::Autotimer, window);
+  EXPECT_EQ(store.writes(), (QStringList{"AUTOTIMER_Left=1000", "AUTOTIMER_Top=-1234.5",
+                                         "AUTOTIMER_Left=1020", "AUTOTIMER_Top=-1230"}));
+}
+
+}  // namespace
