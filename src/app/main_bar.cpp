@@ -1,9 +1,13 @@
 #include "app/main_bar.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 
 #include "actions/autotimer_window.h"
 #include "actions/command_launcher.h"
+#include "actions/confirm_action_window.h"
+#include "actions/run_now_dispatch.h"
+#include "actions/run_option_window.h"
 #include "app/always_on_top.h"
 #include "app/picture_button.h"
 #include "app/twips.h"
@@ -103,9 +107,29 @@ void MainBar::openSettingsWindow() {
   openWindow<AboutWindow>(this, *this);
 }
 
-void MainBar::runNow() {}
+void MainBar::runNow() {
+  // Each window runs a nested event loop; the bar is checked again after every one.
+  const QPointer<MainBar> bar(this);
+  dispatchRunNow({
+      .readMirror = [bar](Mirror mirror) { return bar ? bar->mirror(mirror) : 0; },
+      .setActionLabel =
+          [bar](const QString& label) {
+            if (bar) bar->setActionLabel(label);
+          },
+      .openConfirmAction =
+          [bar] {
+            if (bar) openWindow<ConfirmActionWindow>(bar.data(), *bar);
+          },
+      .openRunOption =
+          [bar] {
+            if (bar) openWindow<RunOptionWindow>(bar.data(), *bar);
+          },
+  });
+}
 
-void MainBar::openRunOptionWindow() {}
+void MainBar::openRunOptionWindow() {
+  openWindow<RunOptionWindow>(this, *this);
+}
 
 void MainBar::openAutotimerWindow() {
   openWindow<AutotimerWindow>(this, services_.store, services_.launcher);

@@ -1,0 +1,149 @@
+#include "actions/run_now_dispatch.h"
+
+#include <gtest/gtest.h>
+#include <QMap>
+#include <QStringList>
+
+namespace {
+
+const char* mirrorName(Mirror mirror) {
+  switch (mirror) {
+    case Mirror::AlwaysOnTop:
+      return "AlwaysOnTop";
+    case Mirror::Shutdown:
+      return "Shutdown";
+    case Mirror::Restart:
+      return "Restart";
+    case Mirror::Hibernate:
+      return "Hibernate";
+    case Mirror::Logoff:
+      return "Logoff";
+    case Mirror::AlwaysAsk:
+      return "AlwaysAsk";
+  }
+  return "?";
+}
+
+// Plays the bar: holds the mirrors and the label, and records every step the dispatch
+// takes. A window "closes" as soon as it is opened, after running onOpen.
+class RecordingBar {
+ public:
+  RunNowHooks hooks() {
+    return {
+        .readMirror =
+            [this](Mirror mirror) {
+              events.append(QStringLiteral("read %1").arg(mirrorName(mirror)));
+              return mirrors.value(mirror, 0);
+            },
+        .setActionLabel =
+            [this](const QString& text) {
+              label = text;
+              events.append(QStringLiteral("label ") + text);
+            },
+        .openConfirmAction =
+            [this] {
+              events.append(QStringLiteral("confirm ") + label);
+              if (onOpen) onOpen();
+            },
+        .openRunOption =
+            [this] {
+              events.append(QStringLiteral("options"));
+              if (onOpen) onOpen();
+            },
+    };
+  }
+
+  QStringList opened() const {
+    QStringList windows;
+    for (const QString& event : events) {
+      if (!event.startsWith(QLatin1String("read")) && !event.startsWith(QLatin1String("label")))
+        windows.append(event);
+    }
+    return windows;
+  }
+
+  QMap<Mirror, int> mirrors;
+  QString label = QStringLiteral("ACTION_TEXTBOX");
+  std::function<void()> onOpen;
+  QStringList events;
+};
+
+TEST(RunNowDispatch, NothingTickedReadsAllFiveInOrderAndOpensNothing) {
+  RecordingBar bar;
+  dispatchRunNow(bar.hooks());
+  EXPECT_EQ(bar.events, QStringList({"read Shutdown", "read Restart", "read Hibernate",
+                                     "read Logoff", "read AlwaysAsk"}));
+  EXPECT_EQ(bar.label, "ACTION_TEXTBOX");
+}
+
+TEST(RunNowDispatch, OneTickedBoxOpensItsWindow) {
+  const struct {
+    Mirror ticked;
+    QStringList events;
+  } cases[] = {
+      {Mirror::Shutdown,
+       {"read Shutdown", "label SHUTDOWN PC", "confirm SHUTDOWN PC", "read Restart",
+        "read Hibernate", "read Logoff", "read AlwaysAsk"}},
+      {Mirror::Restart,
+       {"read Shutdown", "read Restart", "label RESTART PC", "confirm RESTART PC", "read Hibernate",
+        "read Logoff", "read AlwaysAsk"}},
+      {Mirror::Hibernate,
+       {"read Shutdown", "read Restart", "read Hibernate", "label HIBERNATE PC",
+        "confirm HIBERNATE PC", "read Logoff", "read AlwaysAsk"}},
+      {Mirror::Logoff,
+       {"read Shutdown", "read Restart", "read Hibernate", "read Logoff",
+        "label LOGOFF CURRENT USER", "confirm LOGOFF CURRENT USER", "read AlwaysAsk"}},
+      // Always Ask leaves the label alone: the select-option window writes it.
+      {Mirror::AlwaysAsk,
+       {"read Shutdown", "read Restart", "read Hibernate", "read Logoff", "read AlwaysAsk",
+        "options"}},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(mirrorName(test.ticked));
+    RecordingBar bar;
+    bar.mirrors[test.ticked] = 1;
+    dispatchRunNow(bar.hooks());
+    EXPECT_EQ(bar.events, test.events);
+  }
+}
+
+TEST(RunNowDispatch, EveryTickedBoxOpensItsWindowInTurn) {
+  RecordingBar bar;
+  bar.mirrors = {{Mirror::Shutdown, 1}, {Mirror::Logoff, 1}};
+  dispatchRunNow(bar.hooks());
+  EXPECT_EQ(bar.opened(), QStringList({"confirm SHUTDOWN PC", "confirm LOGOFF CURRENT USER"}));
+
+  RecordingBar all;
+  for (Mirror mirror : kAllMirrors) all.mirrors[mirror] = 1;
+  dispatchRunNow(all.hooks());
+  EXPECT_EQ(all.opened(),
+            QStringList({"confirm SHUTDOWN PC", "confirm RESTART PC", "confirm HIBERNATE PC",
+                         "confirm LOGOFF CURRENT USER", "options"}));
+  EXPECT_EQ(all.label, "LOGOFF CURRENT USER");
+}
+
+TEST(RunNowDispatch, OnlyExactlyOneCountsAsTicked) {
+  RecordingBar bar;
+  bar.mirrors = {{Mirror::Shutdown, 2},
+                 {Mirror::Restart, 1},
+                 {Mirror::Hibernate, 2},
+                 {Mirror::Logoff, -1},
+                 {Mirror::AlwaysAsk, 2}};
+  dispatchRunNow(bar.hooks());
+  EXPECT_EQ(bar.opened(), QStringList({"confirm RESTART PC"}));
+}
+
+TEST(RunNowDispatch, ReadsEachBoxAtTheMomentOfItsTest) {
+  // A box that becomes ticked while an earlier window is open counts; one cleared by then
+  // does not.
+  RecordingBar bar;
+  bar.mirrors = {{Mirror::Shutdown, 1}, {Mirror::Hibernate, 1}};
+  bar.onOpen = [&bar] {
+    bar.mirrors[Mirror::Logoff] = 1;
+    bar.mirrors[Mirror::Hibernate] = 0;
+  };
+  dispatchRunNow(bar.hooks());
+  EXPECT_EQ(bar.opened(), QStringList({"confirm SHUTDOWN PC", "confirm LOGOFF CURRENT USER"}));
+}
+
+}  // namespace
