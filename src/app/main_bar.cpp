@@ -6,13 +6,14 @@
 #include "app/always_on_top.h"
 #include "app/picture_button.h"
 #include "app/twips.h"
+#include "remote/sgui_simple.h"
 #include "settings/typed_settings.h"
 #include "settings/window_placement.h"
 
 namespace {
 
-constexpr int kButtonSide = 375;     // twips
-constexpr int kButtonPicture = 21;   // pixels
+constexpr int kButtonSide = 375;    // twips
+constexpr int kButtonPicture = 21;  // pixels
 constexpr int kAlwaysOnTopIntervalMs = 1000;
 
 struct BarButton {
@@ -77,7 +78,9 @@ void MainBar::setAlwaysOnTopTimerEnabled(bool enabled) {
   }
 }
 
-void MainBar::keepOnTop() { alwaysOnTopStep(services_.windowManager, NativeWindow(winId())); }
+void MainBar::keepOnTop() {
+  alwaysOnTopStep(services_.windowManager, NativeWindow(winId()));
+}
 
 void MainBar::closeEvent(QCloseEvent* event) {
   unload();
@@ -104,4 +107,6 @@ void MainBar::openRunOptionWindow() {}
 
 void MainBar::openAutotimerWindow() {}
 
-void MainBar::openRemoteShutdownWindow() {}
+void MainBar::openRemoteShutdownWindow() {
+  openWindow<SguiSimple>(this, services_.store, services_.launcher);
+}
