@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kButtonSide = 375;    // twips
-constexpr int kButtonPicture = 21;  // pixels
+constexpr int kButtonSide = 375;     // twips
+constexpr int kButtonPicture = 21;   // pixels
 constexpr int kAlwaysOnTopIntervalMs = 1000;
 
 struct BarButton {
@@ -78,9 +78,7 @@ void MainBar::setAlwaysOnTopTimerEnabled(bool enabled) {
   }
 }
 
-void MainBar::keepOnTop() {
-  alwaysOnTopStep(services_.windowManager, NativeWindow(winId()));
-}
+void MainBar::keepOnTop() { alwaysOnTopStep(services_.windowManager, NativeWindow(winId())); }
 
 void MainBar::closeEvent(QCloseEvent* event) {
   unload();
