@@ -11,6 +11,7 @@
 #include "app/always_on_top.h"
 #include "app/picture_button.h"
 #include "app/twips.h"
+#include "remote/sgui_simple.h"
 #include "settings/typed_settings.h"
 #include "settings/window_placement.h"
 #include "settings_window/about_window.h"
@@ -135,4 +136,6 @@ void MainBar::openAutotimerWindow() {
   openWindow<AutotimerWindow>(this, services_.store, services_.launcher);
 }
 
-void MainBar::openRemoteShutdownWindow() {}
+void MainBar::openRemoteShutdownWindow() {
+  openWindow<SguiSimple>(this, services_.store, services_.launcher);
+}
