@@ -55,9 +55,10 @@ wine_run() {
 # --- build ------------------------------------------------------------------------------
 step_start=$(date +%s.%N)
 launcher=()
-# With paths taken relative to the repository, a fresh clone reuses the cache of the last.
+# With paths taken relative to the repository and the build folder left out of the hash
+# (debug info names it), a fresh clone in another folder reuses the cache of the last.
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache) &&
-  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=true
 {
   cmake -S "$root/tests/windows" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" "${launcher[@]}" &&
