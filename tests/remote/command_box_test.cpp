@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QWidget>
-#include "qt_printers.h"
 
 #include "recording_launcher.h"
 #include "remote/command_box.h"

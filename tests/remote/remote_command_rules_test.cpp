@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
 
 #include "remote/remote_command_rules.h"
 

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
-#include "qt_printers.h"
 
 #include "modal_script.h"
 #include "recording_launcher.h"
