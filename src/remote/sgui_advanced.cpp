@@ -113,6 +113,7 @@ void SguiAdvanced::load() {
 
 void SguiAdvanced::save() {
   SettingsStore& settings = store();
+  SettingsWriteBatch batch(settings);
   writeWindowPosition(settings, WindowId::SguiAdvanced, *this);
   writeFreeText(settings, settingKey(Setting::ShutdownTimeout), timeout_->text());
   saveTicks(Setting::RowBatchRun, &GridRow::batchRun);

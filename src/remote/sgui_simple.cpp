@@ -100,6 +100,7 @@ void SguiSimple::applyExclusion() {
 
 void SguiSimple::save() {
   SettingsStore& settings = store();
+  SettingsWriteBatch batch(settings);
   writeWindowPosition(settings, WindowId::SguiSimple, *this);
   writeFreeText(settings, settingKey(Setting::SimplePcName), row_.pcName->text());
   writeFreeText(settings, settingKey(Setting::ShutdownTimeout), row_.timeout->text());

@@ -204,9 +204,12 @@ void AboutWindow::makeBarMirrorRunNowBoxes() {
 }
 
 void AboutWindow::saveAndClose() {
-  writeTickState(store(), settingKey(Setting::AlwaysOnTop), tickStateOf(alwaysOnTop_));
-  for (RunNowChoice choice : kRunNowChoices) {
-    writeTickState(store(), settingKey(settingOf(choice)), tickStateOf(box(choice)));
+  {
+    SettingsWriteBatch batch(store());
+    writeTickState(store(), settingKey(Setting::AlwaysOnTop), tickStateOf(alwaysOnTop_));
+    for (RunNowChoice choice : kRunNowChoices) {
+      writeTickState(store(), settingKey(settingOf(choice)), tickStateOf(box(choice)));
+    }
   }
   accept();  // the close writes ABOUT_Left and ABOUT_Top
 }
