@@ -88,4 +88,30 @@ TEST_F(PlatformLauncherTest, AProgramThatCannotStartIsNotTheCallersProblem) {
   EXPECT_EQ(probeArguments(), QStringList{"after"});
 }
 
+// Children of this process that have ended but were not collected.
+int zombieChildren() {
+  int zombies = 0;
+  const QString self = QString::number(QCoreApplication::applicationPid());
+  for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+    QFile stat("/proc/" + entry + "/stat");
+    if (!stat.open(QIODevice::ReadOnly)) continue;
+    // "pid (name) state ppid ...": the name may hold blanks, so split after its ")".
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() > 1 && fields[1] == self.toLatin1() && fields[0] == "Z") ++zombies;
+  }
+  return zombies;
+}
+
+TEST_F(PlatformLauncherTest, LeavesNoZombieBehind) {
+  const auto launcher = createPlatformLauncher();
+  for (int i = 0; i < 5; ++i) {
+    launcher->launch("haltdeck-probe " + QString::number(i), WindowStyle::Hidden);
+    ASSERT_TRUE(probeArguments());
+  }
+  QDeadlineTimer deadline(5000);
+  while (zombieChildren() > 0 && !deadline.hasExpired()) QThread::msleep(10);
+  EXPECT_EQ(zombieChildren(), 0);
+}
+
 }  // namespace
