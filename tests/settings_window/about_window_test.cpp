@@ -150,6 +150,8 @@ TEST_F(AboutWindowTest, RunNowClicksGreyTheOthersAndDriveTheBarAtOnce) {
 TEST_F(AboutWindowTest, SaveAndCloseWritesTheSixSettingsThenThePosition) {
   openAbout([](QWidget* window) {
     click(tickBox(window, RunNowChoice::Logoff));
+    const QString shots = qEnvironmentVariable("HALTDECK_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) window->grab().save(shots + "/about_window.png");
     QTest::mouseClick(control<QPushButton>(window, "SAVE_AND_CLOSE_BUTTON"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
   });
