@@ -2,7 +2,9 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+  return c == u' ' || c == u'\t';
+}
 
 // The program name: no escapes, quotes only group.
 qsizetype takeProgramName(const QString& line, QString& name) {

@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr int kButtonSide = 375;     // twips
-constexpr int kButtonPicture = 21;   // pixels
+constexpr int kButtonSide = 375;    // twips
+constexpr int kButtonPicture = 21;  // pixels
 constexpr int kAlwaysOnTopIntervalMs = 1000;
 
 struct BarButton {
@@ -84,7 +84,9 @@ void MainBar::setAlwaysOnTopTimerEnabled(bool enabled) {
   }
 }
 
-void MainBar::keepOnTop() { alwaysOnTopStep(services_.windowManager, NativeWindow(winId())); }
+void MainBar::keepOnTop() {
+  alwaysOnTopStep(services_.windowManager, NativeWindow(winId()));
+}
 
 void MainBar::closeEvent(QCloseEvent* event) {
   unload();

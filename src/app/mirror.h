@@ -11,12 +11,18 @@ inline constexpr Mirror kAllMirrors[] = {Mirror::AlwaysOnTop, Mirror::Shutdown, 
 // Each mirror holds the settings key of the same name.
 inline Setting mirrorSetting(Mirror mirror) {
   switch (mirror) {
-    case Mirror::AlwaysOnTop: return Setting::AlwaysOnTop;
-    case Mirror::Shutdown: return Setting::RunNowShutdown;
-    case Mirror::Restart: return Setting::RunNowRestart;
-    case Mirror::Hibernate: return Setting::RunNowHibernate;
-    case Mirror::Logoff: return Setting::RunNowLogoff;
-    case Mirror::AlwaysAsk: return Setting::RunNowAlwaysAsk;
+    case Mirror::AlwaysOnTop:
+      return Setting::AlwaysOnTop;
+    case Mirror::Shutdown:
+      return Setting::RunNowShutdown;
+    case Mirror::Restart:
+      return Setting::RunNowRestart;
+    case Mirror::Hibernate:
+      return Setting::RunNowHibernate;
+    case Mirror::Logoff:
+      return Setting::RunNowLogoff;
+    case Mirror::AlwaysAsk:
+      return Setting::RunNowAlwaysAsk;
   }
   return Setting::AlwaysOnTop;
 }

@@ -16,7 +16,9 @@ inline int twipsToPixels(double twips) {
   return int(std::clamp(pixels, -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX)));
 }
 
-inline float pixelsToTwips(int pixels) { return float(pixels) * kTwipsPerPixel; }
+inline float pixelsToTwips(int pixels) {
+  return float(pixels) * kTwipsPerPixel;
+}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
   return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
@@ -28,7 +30,8 @@ inline void placeInTwips(QWidget* control, int left, int top, int width, int hei
 }
 
 // "Arial" maps to a metric twin where Arial itself is missing.
-inline QFont arialFont(double pointSize, bool bold, const QString& family = QStringLiteral("Arial")) {
+inline QFont arialFont(double pointSize, bool bold,
+                       const QString& family = QStringLiteral("Arial")) {
   QFont font(family);
   font.setPointSizeF(pointSize);
   font.setBold(bold);

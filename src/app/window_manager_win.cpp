@@ -4,7 +4,9 @@
 
 namespace {
 
-HWND toHwnd(NativeWindow window) { return reinterpret_cast<HWND>(window); }
+HWND toHwnd(NativeWindow window) {
+  return reinterpret_cast<HWND>(window);
+}
 
 class Win32WindowManager : public WindowManager {
  public:

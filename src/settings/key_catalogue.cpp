@@ -48,11 +48,15 @@ constexpr std::array<SettingSpec, 16> kSettings{{
 
 constexpr std::array<const char*, 4> kEdgeSuffixes{"_Left", "_Top", "_Width", "_Height"};
 
-bool isRowSetting(const SettingSpec& spec) { return QByteArray(spec.name).contains("%1"); }
+bool isRowSetting(const SettingSpec& spec) {
+  return QByteArray(spec.name).contains("%1");
+}
 
 }  // namespace
 
-const PlacementSpec& placementSpec(WindowId window) { return kPlacements[size_t(window)]; }
+const PlacementSpec& placementSpec(WindowId window) {
+  return kPlacements[size_t(window)];
+}
 
 SettingKey placementKey(WindowId window, PlacementEdge edge) {
   const PlacementSpec& spec = placementSpec(window);
@@ -72,8 +76,8 @@ SettingKey settingKey(Setting setting, int row) {
 QList<SettingKey> keyCatalogue() {
   QList<SettingKey> keys;
   for (const PlacementSpec& spec : kPlacements) {
-    for (auto edge : {PlacementEdge::Left, PlacementEdge::Top, PlacementEdge::Width,
-                      PlacementEdge::Height}) {
+    for (auto edge :
+         {PlacementEdge::Left, PlacementEdge::Top, PlacementEdge::Width, PlacementEdge::Height}) {
       keys.append(placementKey(spec.window, edge));
     }
   }

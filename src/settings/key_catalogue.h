@@ -17,10 +17,10 @@ enum class WindowId { Main, About, RunOptions, ConfirmAction, Autotimer, SguiSim
 
 struct PlacementSpec {
   WindowId window;
-  const char* prefix;      // placement keys are prefix + "_Left", "_Top", "_Width", "_Height"
-  int defaultWidth;        // outer size in twips
+  const char* prefix;  // placement keys are prefix + "_Left", "_Top", "_Width", "_Height"
+  int defaultWidth;    // outer size in twips
   int defaultHeight;
-  int frameWidth;          // designed outer size minus designed client area, in twips
+  int frameWidth;  // designed outer size minus designed client area, in twips
   int frameHeight;
 };
 

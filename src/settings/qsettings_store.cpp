@@ -10,7 +10,8 @@ QString QSettingsStore::read(const QString& key, const QString& defaultText) {
   const QVariant value = settings_->value(key);
   if (!value.isValid()) return defaultText;
   // A hand-edited INI line "a, b" comes back as a list; give it back as the text typed.
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
+  if (value.typeId() == QMetaType::QStringList)
+    return value.toStringList().join(QStringLiteral(", "));
   return value.toString();
 }
 

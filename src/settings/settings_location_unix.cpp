@@ -3,7 +3,8 @@
 #include "settings/settings_location.h"
 
 // $XDG_CONFIG_HOME/OL_HALTDECK/<section>.ini, keys in the [General] group.
-std::unique_ptr<QSettings> openPlatformSettings(const QString& application, const QString& section) {
+std::unique_ptr<QSettings> openPlatformSettings(const QString& application,
+                                                const QString& section) {
   QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
   if (configHome.isEmpty()) configHome = QDir::homePath() + QStringLiteral("/.config");
   const QString path = configHome + u'/' + application + u'/' + section + QStringLiteral(".ini");

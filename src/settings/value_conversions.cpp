@@ -26,7 +26,9 @@ std::optional<float> parsePlacementNumber(const QString& text, const QLocale& lo
   return float(value);
 }
 
-QString formatTickState(int state) { return QString::number(state); }
+QString formatTickState(int state) {
+  return QString::number(state);
+}
 
 std::optional<qint16> parseTickState(const QString& text) {
   bool ok = false;

@@ -19,8 +19,7 @@ TEST(AlwaysOnTopStep, DemotesTheForegroundWindowThenRaisesTheBar) {
   FakeWindowManager windowManager;
   windowManager.foreground = 7;
   alwaysOnTopStep(windowManager, kBar);
-  EXPECT_EQ(windowManager.calls,
-            (QStringList{"foreground", "foreground", "demote 7", "raise 42"}));
+  EXPECT_EQ(windowManager.calls, (QStringList{"foreground", "foreground", "demote 7", "raise 42"}));
 }
 
 TEST(AlwaysOnTopStep, RaisesTheBarWhenNoWindowIsInTheForeground) {

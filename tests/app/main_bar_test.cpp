@@ -34,13 +34,13 @@ TEST_F(MainBarTest, LoadsPlacementThenTheSixMirrorsInOrder) {
 
 TEST_F(MainBarTest, OpensAtItsDefaultPlaceAndSizeWithTheTimerRunning) {
   const auto bar = makeBar();
-  EXPECT_EQ(bar->pos(), QPoint(67, 67));      // 1000 twips
-  EXPECT_EQ(bar->size(), QSize(161, 41));     // 2500 x 945 outer, less the tool frame
+  EXPECT_EQ(bar->pos(), QPoint(67, 67));   // 1000 twips
+  EXPECT_EQ(bar->size(), QSize(161, 41));  // 2500 x 945 outer, less the tool frame
   EXPECT_TRUE(bar->isAlwaysOnTopTimerEnabled());
   EXPECT_EQ(bar->mirror(Mirror::AlwaysOnTop), 1);
   EXPECT_EQ(bar->actionLabel(), QStringLiteral("ACTION_TEXTBOX"));
-  for (Mirror mirror : {Mirror::Shutdown, Mirror::Restart, Mirror::Hibernate, Mirror::Logoff,
-                        Mirror::AlwaysAsk}) {
+  for (Mirror mirror :
+       {Mirror::Shutdown, Mirror::Restart, Mirror::Hibernate, Mirror::Logoff, Mirror::AlwaysAsk}) {
     EXPECT_EQ(bar->mirror(mirror), 0);
   }
 }

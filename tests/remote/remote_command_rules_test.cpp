@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "remote/remote_command_rules.h"
 
 namespace {

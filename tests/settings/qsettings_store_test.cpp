@@ -19,7 +19,8 @@ class IniStore : public ::testing::Test {
   void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
 
   std::unique_ptr<QSettingsStore> open() {
-    return std::make_unique<QSettingsStore>(openPlatformSettings(kSettingsApplication, "ol-haltdeck"));
+    return std::make_unique<QSettingsStore>(
+        openPlatformSettings(kSettingsApplication, "ol-haltdeck"));
   }
   QString path() const { return folder_.path() + "/OL_HALTDECK/ol-haltdeck.ini"; }
   // Parses the file afresh: stores of this process on the same file share one cache.
@@ -41,9 +42,9 @@ class IniStore : public ::testing::Test {
 
 TEST_F(IniStore, FreeTextRoundTripsExactlyThroughTheFile) {
   const QStringList texts{
-      "",          " PC01 ",     "a, b",          "\"quoted\"", "back\\slash\\\\", "semi;colon",
-      "a=b",       "#hash",      "@Variant(0)",   "@at",        "Grüße 東京",      "tab\there",
-      "new\nline", "  ",         ",",             "'single'",   "[General]",       "x\\",
+      "",          " PC01 ", "a, b",        "\"quoted\"", "back\\slash\\\\", "semi;colon",
+      "a=b",       "#hash",  "@Variant(0)", "@at",        "Grüße 東京",      "tab\there",
+      "new\nline", "  ",     ",",           "'single'",   "[General]",       "x\\",
   };
   const QString key = settingKey(Setting::RowPcName, 1).name;
   for (const QString& text : texts) {
@@ -100,7 +101,7 @@ TEST_F(IniStore, ABatchOfWritesReachesTheFileWhenItEnds) {
       store->write(first, "PC01");
     }
     store->write(last, "PC30");
-    EXPECT_EQ(store->read(last, ""), "PC30");  // visible at once to this run
+    EXPECT_EQ(store->read(last, ""), "PC30");   // visible at once to this run
     EXPECT_FALSE(fileText().contains("PC01"));  // not yet on disk
   }
   EXPECT_TRUE(fileText().contains("PC_NAME_1_TEXTBOX=PC01"));

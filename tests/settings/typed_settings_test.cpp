@@ -24,7 +24,8 @@ TEST(TypedSettings, ReadsPassTheKeysDefaultToTheStore) {
   EXPECT_EQ(readFreeText(store, settingKey(Setting::ShutdownTimeout)), QStringLiteral("30"));
   EXPECT_EQ(readTickState(store, settingKey(Setting::RunNowLogoff)), 0);
   const QList<RecordingStore::Access> expected{
-      {RecordingStore::Access::Read, QStringLiteral("SHUTDOWN_TIMEOUT_TEXTBOX"), QStringLiteral("30")},
+      {RecordingStore::Access::Read, QStringLiteral("SHUTDOWN_TIMEOUT_TEXTBOX"),
+       QStringLiteral("30")},
       {RecordingStore::Access::Read, QStringLiteral("LOGOFF_TICKBOX"), QStringLiteral("0")},
   };
   EXPECT_EQ(store.accesses(), expected);

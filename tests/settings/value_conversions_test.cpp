@@ -15,9 +15,15 @@ struct FormatCase {
 
 TEST(PlacementNumber, IsWrittenAsItsShortestDecimalText) {
   const FormatCase cases[] = {
-      {1000.0f, kEnglish, "1000"},   {-1500.0f, kEnglish, "-1500"}, {0.0f, kEnglish, "0"},
-      {-0.0f, kEnglish, "0"},        {1234.5f, kEnglish, "1234.5"}, {1234.5f, kGerman, "1234,5"},
-      {0.1f, kEnglish, "0.1"},       {1e6f, kEnglish, "1000000"},   {123456789.0f, kEnglish, "123456792"},
+      {1000.0f, kEnglish, "1000"},
+      {-1500.0f, kEnglish, "-1500"},
+      {0.0f, kEnglish, "0"},
+      {-0.0f, kEnglish, "0"},
+      {1234.5f, kEnglish, "1234.5"},
+      {1234.5f, kGerman, "1234,5"},
+      {0.1f, kEnglish, "0.1"},
+      {1e6f, kEnglish, "1000000"},
+      {123456789.0f, kEnglish, "123456792"},
   };
   for (const FormatCase& c : cases) {
     EXPECT_EQ(formatPlacementNumber(c.twips, c.locale), QLatin1String(c.text)) << c.text;

@@ -11,8 +11,8 @@ namespace {
 TEST(WindowPlacement, ReadsLeftTopWidthHeightInOrderWithTheWindowsDefaults) {
   RecordingStore store;
   const Placement placement = readPlacement(store, WindowId::SguiAdvanced);
-  EXPECT_EQ(store.readKeys(), (QStringList{"SGUI_ADV_Left", "SGUI_ADV_Top", "SGUI_ADV_Width",
-                                           "SGUI_ADV_Height"}));
+  EXPECT_EQ(store.readKeys(),
+            (QStringList{"SGUI_ADV_Left", "SGUI_ADV_Top", "SGUI_ADV_Width", "SGUI_ADV_Height"}));
   EXPECT_EQ(placement.left, 1000.0f);
   EXPECT_EQ(placement.top, 1000.0f);
   EXPECT_EQ(placement.width, 14595.0f);

@@ -1,8 +1,8 @@
 #include "modal_script.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 constexpr int kPollMs = 1;
@@ -43,4 +43,6 @@ void ModalScript::poll() {
   }
 }
 
-ModalScript::~ModalScript() { delete timer_; }
+ModalScript::~ModalScript() {
+  delete timer_;
+}
