@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "app/title_look.h"
 #include "app/twips.h"
@@ -30,7 +31,12 @@ QLabel* addLabel(QWidget* window, const QString& name, const QString& text, Twip
 }
 
 QLineEdit* addTextBox(QWidget* window, const QString& name, const QString& text, TwipsBox box) {
-  return placed(new QLineEdit(text, window), name, box);
+  auto* textBox = new QLineEdit(window);
+  // A stored name or timeout is shown and saved back whole: QLineEdit would otherwise cut
+  // it to 32,767 characters.
+  textBox->setMaxLength(std::numeric_limits<int>::max());
+  textBox->setText(text);
+  return placed(textBox, name, box);
 }
 
 QCheckBox* addCheckBox(QWidget* window, const QString& name, const QString& caption, TwipsBox box) {

@@ -16,6 +16,8 @@ class QSettingsStore : public SettingsStore {
   void endWriteBatch() override;
 
  private:
+  void sync();
+
   std::unique_ptr<QSettings> settings_;
   int batchDepth_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "settings/window_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include "app/twips.h"
@@ -22,6 +24,17 @@ namespace {
 const char* const kPlacedPixels = "haltdeckPlacedPixels";
 const char* const kPlacedTwips = "haltdeckPlacedTwips";
 
+// A hand-edited size larger than the desktop gives a window as large as the desktop (or
+// its designed size, if that is larger), as Windows limits it: a window millions of
+// pixels wide would take gigabytes of memory to draw.
+QSize largestClientSize(const PlacementSpec& spec) {
+  QSize desktop;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) desktop = screen->virtualSize();
+  const QSize designed(twipsToPixels(spec.defaultWidth - spec.frameWidth),
+                       twipsToPixels(spec.defaultHeight - spec.frameHeight));
+  return desktop.expandedTo(designed);
+}
+
 }  // namespace
 
 void applyPlacement(QWidget& window, WindowId id, const Placement& placement) {
@@ -32,7 +45,9 @@ void applyPlacement(QWidget& window, WindowId id, const Placement& placement) {
   window.setProperty(kPlacedTwips, QPointF(placement.left, placement.top));
   const int clientWidth = twipsToPixels(double(placement.width) - spec.frameWidth);
   const int clientHeight = twipsToPixels(double(placement.height) - spec.frameHeight);
-  window.setFixedSize(std::max(clientWidth, 1), std::max(clientHeight, 1));
+  const QSize largest = largestClientSize(spec);
+  window.setFixedSize(std::clamp(clientWidth, 1, largest.width()),
+                      std::clamp(clientHeight, 1, largest.height()));
 }
 
 void writeWindowPosition(SettingsStore& store, WindowId id, const QWidget& window) {

@@ -76,7 +76,7 @@ TEST(RunOptionWindow, EachActionButtonLeadsToOneConfirmationAndThenCloses) {
               [&](QWidget* window) {
                 options = window;
                 harness.store.clearAccesses();
-                later(window, [&] { press(window, test.button); });
+                later(window, [&test, window] { press(window, test.button); });
               })
         .then(kConfirmWindow, [&](QWidget* window) {
           EXPECT_EQ(harness.bar().actionLabel(), test.label);
