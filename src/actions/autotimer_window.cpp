@@ -46,21 +46,21 @@ void place(QWidget* control, const layout::Box& box) {
   placeInTwips(control, box.left, box.top, box.width, box.height);
 }
 
-QLabel* makePlainLabel(const layout::TextControl& spec, Qt::Alignment alignment, QWidget* parent) {
-  auto* label = new QLabel(QLatin1String(spec.text), parent);
-  label->setObjectName(QLatin1String(spec.name));
+QLabel* makePlainLabel(const layout::TextControl& entry, Qt::Alignment alignment, QWidget* parent) {
+  auto* label = new QLabel(QLatin1String(entry.text), parent);
+  label->setObjectName(QLatin1String(entry.name));
   label->setAlignment(alignment);
-  place(label, spec.box);
+  place(label, entry.box);
   return label;
 }
 
-PictureButton* makeCaptionedButton(const layout::TextControl& spec, const QString& picture,
+PictureButton* makeCaptionedButton(const layout::TextControl& entry, const QString& picture,
                                    QWidget* parent) {
   auto* button =
-      new PictureButton(picture, QLatin1String(spec.text), layout::kPicturePixels, parent);
-  button->setObjectName(QLatin1String(spec.name));
+      new PictureButton(picture, QLatin1String(entry.text), layout::kPicturePixels, parent);
+  button->setObjectName(QLatin1String(entry.name));
   button->setFont(arialFont(layout::kBigButtonFontPoints, true));
-  place(button, spec.box);
+  place(button, entry.box);
   return button;
 }
 
@@ -106,12 +106,12 @@ void AutotimerWindow::buildTitles() {
 void AutotimerWindow::buildButtons() {
   for (size_t i = 0; i < actionButtons_.size(); ++i) {
     const ActionEntry& action = actionCatalogue()[i];
-    const layout::ActionButton& spec = layout::kActionButtons[i];
+    const layout::ActionButton& entry = layout::kActionButtons[i];
     auto* button =
-        new PictureButton(QLatin1String(spec.picture), QString(), layout::kPicturePixels, this);
+        new PictureButton(QLatin1String(entry.picture), QString(), layout::kPicturePixels, this);
     button->setObjectName(QLatin1String(action.buttonName));
     button->setAccessibleName(QLatin1String(action.buttonCaption));
-    place(button, spec.box);
+    place(button, entry.box);
     connect(button, &QPushButton::clicked, this, [this, &action] { select(action); });
     actionButtons_[i] = button;
   }

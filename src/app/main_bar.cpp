@@ -55,14 +55,14 @@ void MainBar::buildButtons() {
       {"MS_SHUTDOWN_GUI_BUTTON", "MS-SHUTDOWN-GUI", 1920, "ms_shutdown_gui",
        &MainBar::launchShutdownDialog},
   };
-  for (const BarButton& spec : buttons) {  // created left to right: that is the tab order
-    auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(spec.picture),
+  for (const BarButton& entry : buttons) {  // created left to right: that is the tab order
+    auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(entry.picture),
                                      QString(), kButtonPicture, this);
-    button->setObjectName(QLatin1String(spec.name));
-    button->setToolTip(QLatin1String(spec.tooltip));
-    button->setAccessibleName(QLatin1String(spec.tooltip));
-    placeInTwips(button, spec.left, 0, kButtonSide, kButtonSide);
-    connect(button, &QPushButton::clicked, this, spec.onClick);
+    button->setObjectName(QLatin1String(entry.name));
+    button->setToolTip(QLatin1String(entry.tooltip));
+    button->setAccessibleName(QLatin1String(entry.tooltip));
+    placeInTwips(button, entry.left, 0, kButtonSide, kButtonSide);
+    connect(button, &QPushButton::clicked, this, entry.onClick);
   }
 }
 

@@ -48,8 +48,8 @@ constexpr std::array<SettingSpec, 16> kSettings{{
 
 constexpr std::array<const char*, 4> kEdgeSuffixes{"_Left", "_Top", "_Width", "_Height"};
 
-bool isRowSetting(const SettingSpec& spec) {
-  return QByteArray(spec.name).contains("%1");
+bool isRowSetting(const SettingSpec& entry) {
+  return QByteArray(entry.name).contains("%1");
 }
 
 }  // namespace
@@ -59,34 +59,34 @@ const PlacementSpec& placementSpec(WindowId window) {
 }
 
 SettingKey placementKey(WindowId window, PlacementEdge edge) {
-  const PlacementSpec& spec = placementSpec(window);
-  const std::array<int, 4> defaults{kDefaultLeft, kDefaultTop, spec.defaultWidth,
-                                    spec.defaultHeight};
-  return {QLatin1String(spec.prefix) + QLatin1String(kEdgeSuffixes[size_t(edge)]),
+  const PlacementSpec& entry = placementSpec(window);
+  const std::array<int, 4> defaults{kDefaultLeft, kDefaultTop, entry.defaultWidth,
+                                    entry.defaultHeight};
+  return {QLatin1String(entry.prefix) + QLatin1String(kEdgeSuffixes[size_t(edge)]),
           ValueForm::PlacementNumber, QString::number(defaults[size_t(edge)])};
 }
 
 SettingKey settingKey(Setting setting, int row) {
-  const SettingSpec& spec = kSettings[size_t(setting)];
-  QString name = QLatin1String(spec.name);
-  if (isRowSetting(spec)) name = name.arg(row);
-  return {name, spec.form, QLatin1String(spec.defaultText)};
+  const SettingSpec& entry = kSettings[size_t(setting)];
+  QString name = QLatin1String(entry.name);
+  if (isRowSetting(entry)) name = name.arg(row);
+  return {name, entry.form, QLatin1String(entry.defaultText)};
 }
 
 QList<SettingKey> keyCatalogue() {
   QList<SettingKey> keys;
-  for (const PlacementSpec& spec : kPlacements) {
+  for (const PlacementSpec& entry : kPlacements) {
     for (auto edge :
          {PlacementEdge::Left, PlacementEdge::Top, PlacementEdge::Width, PlacementEdge::Height}) {
-      keys.append(placementKey(spec.window, edge));
+      keys.append(placementKey(entry.window, edge));
     }
   }
-  for (const SettingSpec& spec : kSettings) {
-    if (!isRowSetting(spec)) {
-      keys.append(settingKey(spec.setting));
+  for (const SettingSpec& entry : kSettings) {
+    if (!isRowSetting(entry)) {
+      keys.append(settingKey(entry.setting));
       continue;
     }
-    for (int row = 1; row <= kRemoteRowCount; ++row) keys.append(settingKey(spec.setting, row));
+    for (int row = 1; row <= kRemoteRowCount; ++row) keys.append(settingKey(entry.setting, row));
   }
   return keys;
 }

@@ -27,25 +27,25 @@ const char* const kPlacedTwips = "haltdeckPlacedTwips";
 // A hand-edited size larger than the desktop gives a window as large as the desktop (or
 // its designed size, if that is larger), as Windows limits it: a window millions of
 // pixels wide would take gigabytes of memory to draw.
-QSize largestClientSize(const PlacementSpec& spec) {
+QSize largestClientSize(const PlacementSpec& entry) {
   QSize desktop;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) desktop = screen->virtualSize();
-  const QSize designed(twipsToPixels(spec.defaultWidth - spec.frameWidth),
-                       twipsToPixels(spec.defaultHeight - spec.frameHeight));
+  const QSize designed(twipsToPixels(entry.defaultWidth - entry.frameWidth),
+                       twipsToPixels(entry.defaultHeight - entry.frameHeight));
   return desktop.expandedTo(designed);
 }
 
 }  // namespace
 
 void applyPlacement(QWidget& window, WindowId id, const Placement& placement) {
-  const PlacementSpec& spec = placementSpec(id);
+  const PlacementSpec& entry = placementSpec(id);
   const QPoint pixels(twipsToPixels(placement.left), twipsToPixels(placement.top));
   window.move(pixels);
   window.setProperty(kPlacedPixels, pixels);
   window.setProperty(kPlacedTwips, QPointF(placement.left, placement.top));
-  const int clientWidth = twipsToPixels(double(placement.width) - spec.frameWidth);
-  const int clientHeight = twipsToPixels(double(placement.height) - spec.frameHeight);
-  const QSize largest = largestClientSize(spec);
+  const int clientWidth = twipsToPixels(double(placement.width) - entry.frameWidth);
+  const int clientHeight = twipsToPixels(double(placement.height) - entry.frameHeight);
+  const QSize largest = largestClientSize(entry);
   window.setFixedSize(std::clamp(clientWidth, 1, largest.width()),
                       std::clamp(clientHeight, 1, largest.height()));
 }

@@ -114,13 +114,14 @@ void AboutWindow::buildChoices() {
   auto* frame = new QGroupBox(QStringLiteral("Run Now Button"), this);
   frame->setObjectName(QStringLiteral("RUN_NOW_SELECTOR_FRAME"));
   placeInTwips(frame, kFrameLeft, kFrameTop, 3015, 1455);
-  for (const RunNowBoxSpec& spec : kRunNowBoxes) {
-    auto* tickBox = new QCheckBox(QLatin1String(spec.caption), frame);
-    tickBox->setObjectName(QLatin1String(spec.name));
-    placeInTwips(tickBox, spec.left - kFrameLeft, spec.top - kFrameTop, spec.width, kTickBoxHeight);
-    runNowBoxes_[size_t(spec.choice)] = tickBox;
+  for (const RunNowBoxSpec& entry : kRunNowBoxes) {
+    auto* tickBox = new QCheckBox(QLatin1String(entry.caption), frame);
+    tickBox->setObjectName(QLatin1String(entry.name));
+    placeInTwips(tickBox, entry.left - kFrameLeft, entry.top - kFrameTop, entry.width,
+                 kTickBoxHeight);
+    runNowBoxes_[size_t(entry.choice)] = tickBox;
     connect(tickBox, &QCheckBox::stateChanged, this,
-            [this, choice = spec.choice] { applyRunNowRule(choice); });
+            [this, choice = entry.choice] { applyRunNowRule(choice); });
   }
 
   alwaysOnTop_ = new QCheckBox(QStringLiteral("Always On Top"), this);

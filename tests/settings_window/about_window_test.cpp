@@ -334,13 +334,13 @@ TEST_F(AboutWindowTest, LaysOutItsControlsAndTabOrder) {
   openAbout([&](QWidget* window) {
     EXPECT_EQ(window->windowTitle(), "OL-HALTDECK - ABOUT");
     EXPECT_EQ(window->size(), twipsRect(0, 0, 6630, 3285).size());
-    for (const ControlSpec& spec : controls) {
-      SCOPED_TRACE(spec.name);
-      auto* widget = control<QWidget>(window, spec.name);
+    for (const ControlSpec& entry : controls) {
+      SCOPED_TRACE(entry.name);
+      auto* widget = control<QWidget>(window, entry.name);
       EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()),
-                twipsRect(spec.left, spec.top, spec.width, spec.height));
-      if (spec.text) {
-        EXPECT_EQ(textOf(widget), spec.text);
+                twipsRect(entry.left, entry.top, entry.width, entry.height));
+      if (entry.text) {
+        EXPECT_EQ(textOf(widget), entry.text);
       }
     }
 
