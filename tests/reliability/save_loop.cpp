@@ -153,10 +153,10 @@ int instance(SettingsStore& store, CommandLauncher& launcher, bool advanced, con
       save(window);
       if (iteration == 0) say("saving\n");
       last = iteration;
-      // A pause as between two clicks, a few milliseconds: QSettings waits for the other
+      // A pause as between two clicks, some milliseconds: QSettings waits for the other
       // run's lock with a growing back-off (up to seconds), so two runs that never pause
       // would mostly wait for each other.
-      QThread::msleep(2 + iteration % 5);
+      QThread::msleep(10 + iteration % 10);
     }
     window->close();
   });
