@@ -15,6 +15,7 @@
 #include "../remote/program_swap_launcher.h"
 #include "actions/command_line_split.h"
 #include "modal_script.h"
+#include "probe_output.h"
 #include "recording_store.h"
 #include "remote/remote_command_rules.h"
 #include "remote/sgui_advanced.h"
@@ -81,19 +82,7 @@ class HostileNames : public ::testing::Test {
     };
   }
 
-  // The arguments a probe received, once its file has appeared.
-  static QStringList probeArguments(const QString& path) {
-    QDeadlineTimer deadline(10000);
-    while (!QFile::exists(path) && !deadline.hasExpired()) QTest::qWait(2);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<the probe wrote nothing>")};
-    QStringList arguments;
-    for (const QByteArray& argument : file.readAll().split('\0')) {
-      arguments.append(QString::fromUtf8(argument));
-    }
-    arguments.removeLast();  // every argument ends in a NUL
-    return arguments;
-  }
+  static QStringList probeArguments(const QString& path) { return readProbeArguments(path); }
 
   // Every line reached a probe split by the Windows rules, and no shell ran.
   void expectEveryLineReachedTheProbeAsSplit() {

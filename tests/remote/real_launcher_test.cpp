@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "actions/command_line_split.h"
+#include "probe_output.h"
 #include "program_swap_launcher.h"
 #include "remote/remote_command_rules.h"
 #include "remote_windows.h"
@@ -34,19 +35,7 @@ class RealLauncherTest : public ::testing::Test {
     return path;
   }
 
-  // The arguments the probe received, once its output file has appeared.
-  static QStringList probeArguments(const QString& path) {
-    QDeadlineTimer deadline(10000);
-    while (!QFile::exists(path) && !deadline.hasExpired()) QTest::qWait(5);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<the probe wrote nothing>")};
-    QStringList arguments;
-    for (const QByteArray& argument : file.readAll().split('\0')) {
-      arguments.append(QString::fromUtf8(argument));
-    }
-    arguments.removeLast();  // every argument ends in a NUL
-    return arguments;
-  }
+  static QStringList probeArguments(const QString& path) { return readProbeArguments(path); }
 
   QTemporaryDir folder;
   QByteArray oldPath;

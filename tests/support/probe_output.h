@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QStringList>
+#include <QTest>
+
+// The arguments the probe program received, read from the output file it renames into
+// place when done (each argument followed by a NUL); waits up to ten seconds for it.
+inline QStringList readProbeArguments(const QString& path) {
+  QDeadlineTimer deadline(10000);
+  while (!QFile::exists(path) && !deadline.hasExpired()) QTest::qWait(2);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<the probe wrote nothing>")};
+  QStringList arguments;
+  for (const QByteArray& argument : file.readAll().split('\0')) {
+    arguments.append(QString::fromUtf8(argument));
+  }
+  arguments.removeLast();  // every argument ends in a NUL
+  return arguments;
+}
