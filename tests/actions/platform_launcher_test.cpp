@@ -9,6 +9,7 @@
 
 #include "actions/command_launcher.h"
 #include "actions/command_line_split.h"
+#include "probe_output.h"
 
 namespace {
 
@@ -17,13 +18,7 @@ class PlatformLauncherTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid());
-    savedPath_ = qgetenv("PATH");
-    qputenv("PATH", QByteArray(HALTDECK_PROBE_DIR) + ':' + savedPath_);
     qputenv("HALTDECK_PROBE_OUT", output().toUtf8());
-  }
-  void TearDown() override {
-    qputenv("PATH", savedPath_);
-    qunsetenv("HALTDECK_PROBE_OUT");
   }
 
   QString output() const { return folder_.filePath("arguments"); }
@@ -44,7 +39,7 @@ class PlatformLauncherTest : public ::testing::Test {
   }
 
   QTemporaryDir folder_;
-  QByteArray savedPath_;
+  ProbeOnPath probeOnPath;
 };
 
 TEST_F(PlatformLauncherTest, ArgumentsArriveAsTheWindowsRulesSplitThemAndNoShellRuns) {

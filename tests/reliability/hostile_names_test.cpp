@@ -44,15 +44,7 @@ class ProbeOutputs : public CommandLauncher {
 
 class HostileNames : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    oldPath = qgetenv("PATH");
-    qputenv("PATH", QByteArray(HALTDECK_PROBE_DIR) + ':' + oldPath);
-  }
-  void TearDown() override {
-    qputenv("PATH", oldPath);
-    qunsetenv("HALTDECK_PROBE_OUT");
-  }
+  void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
   // A command a shell would run; it leaves a file behind if anything ever does.
   QString shellWouldRun(const QString& how) {
@@ -97,7 +89,7 @@ class HostileNames : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  QByteArray oldPath;
+  ProbeOnPath probeOnPath;
   QStringList markers;
   std::unique_ptr<CommandLauncher> real = createPlatformLauncher();
   ProbeOutputs probes{*real, folder};

@@ -18,15 +18,7 @@ const QString kProbe = QStringLiteral("haltdeck-probe");
 
 class RealLauncherTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    oldPath = qgetenv("PATH");
-    qputenv("PATH", QByteArray(HALTDECK_PROBE_DIR) + ':' + oldPath);
-  }
-  void TearDown() override {
-    qputenv("PATH", oldPath);
-    qunsetenv("HALTDECK_PROBE_OUT");
-  }
+  void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
   // The probe started next writes its arguments to a fresh file, whose path is returned.
   QString nextProbeOutput() {
@@ -38,7 +30,7 @@ class RealLauncherTest : public ::testing::Test {
   static QStringList probeArguments(const QString& path) { return readProbeArguments(path); }
 
   QTemporaryDir folder;
-  QByteArray oldPath;
+  ProbeOnPath probeOnPath;
   int outputs = 0;
   std::unique_ptr<CommandLauncher> real = createPlatformLauncher();
   ProgramSwapLauncher launcher{*real, [](const QString&) { return kProbe; }};

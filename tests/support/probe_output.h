@@ -19,3 +19,21 @@ inline QStringList readProbeArguments(const QString& path) {
   arguments.removeLast();  // every argument ends in a NUL
   return arguments;
 }
+
+// While it lives, the probe program is found first on PATH; it puts PATH back and forgets
+// the probe's output file when it goes.
+class ProbeOnPath {
+ public:
+  ProbeOnPath() : savedPath_(qgetenv("PATH")) {
+    qputenv("PATH", QByteArray(HALTDECK_PROBE_DIR) + ':' + savedPath_);
+  }
+  ~ProbeOnPath() {
+    qputenv("PATH", savedPath_);
+    qunsetenv("HALTDECK_PROBE_OUT");
+  }
+  ProbeOnPath(const ProbeOnPath&) = delete;
+  ProbeOnPath& operator=(const ProbeOnPath&) = delete;
+
+ private:
+  QByteArray savedPath_;
+};
