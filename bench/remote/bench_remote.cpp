@@ -23,6 +23,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/platform_settings.h"
 #include "program_swap_launcher.h"
 #include "remote/sgui_advanced.h"
 #include "settings/qsettings_store.h"

@@ -1,7 +1,7 @@
 #include <QSet>
 #include <QStringList>
 
-#include "actions/command_line_split.h"
+#include "platform/command_line_split.h"
 #include "fuzz_checks.h"
 
 namespace {

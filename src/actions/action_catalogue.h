@@ -3,7 +3,6 @@
 #include <QString>
 #include <array>
 
-#include "app/mirror.h"
 #include "settings/key_catalogue.h"
 
 class CommandLauncher;
@@ -12,16 +11,20 @@ class CommandLauncher;
 struct ActionEntry {
   const char* label;            // "SHUTDOWN PC", ...
   const char* commandLine;      // "shutdown /s /t 0", ...
-  Mirror runNowMirror;          // the bar's run-now check box for this action
+  Setting runNow;               // its run-now choice: the settings key and the bar's mirror
   const char* buttonName;       // "SHUTDOWN_BUTTON", ... in the select-option and countdown windows
   const char* buttonCaption;    // "Shutdown", ...
   const char* countdownStatus;  // "!!! SHUTTING DOWN !!!", ...
+  const char* picture;          // the picture of its buttons (widgets/pictures.h)
 };
 
 const std::array<ActionEntry, 4>& actionCatalogue();
 
 // The entry whose label equals the text exactly (case-sensitive, no trimming), or null.
 const ActionEntry* findAction(const QString& label);
+
+// The entry a run-now choice stands for, or null for Always Ask.
+const ActionEntry* actionForRunNow(Setting runNow);
 
 // Launches the command line of the label's entry hidden. Returns false, launching
 // nothing, when the label is not in the catalogue.

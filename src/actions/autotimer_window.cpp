@@ -6,27 +6,25 @@
 
 #include "actions/action_catalogue.h"
 #include "actions/autotimer_layout.h"
-#include "actions/command_launcher.h"
 #include "actions/countdown_time.h"
-#include "app/picture_button.h"
-#include "app/title_look.h"
-#include "app/twips.h"
+#include "settings/enum_table.h"
+#include "widgets/colours.h"
+#include "widgets/fonts.h"
+#include "widgets/layout_controls.h"
+#include "widgets/picture_button.h"
+#include "widgets/title_row.h"
 
 namespace layout = autotimer_layout;
 
 namespace {
 
 constexpr int kTickMs = 1000;
-const QString kGreen = QStringLiteral("#00FF00");
-const QString kBlack = QStringLiteral("#000000");
-const QString kCyan = QStringLiteral("#00FFFF");
-const QString kRed = QStringLiteral("#FF0000");
 const QString kFiredText = QStringLiteral("--:--:--");
 const QString kRunningStatus = QStringLiteral("!!! AUTOTIMER RUNNING !!!");
 
-// What each state shows and enables, in the order of AutotimerWindow::State. The
-// countdown box keeps its text in every state.
+// What each state shows and enables. The countdown box keeps its text in every state.
 struct StateLook {
+  AutotimerWindow::State state;
   const char* status;
   bool actionButtons;
   bool ok;
@@ -35,43 +33,28 @@ struct StateLook {
   bool counting;
 };
 
-constexpr StateLook kStateLooks[] = {
-    {"WAITING FOR USER INPUT", true, false, false, false, false},
-    {"OPTION SELECTED", true, true, false, false, false},
-    {"COUNTDOWN STARTED", false, false, true, true, true},
-    {"!!! COUNTDOWN ABORTED !!!", true, true, false, false, false},
-};
+using State = AutotimerWindow::State;
+constexpr std::array<StateLook, 4> kStateLooks{{
+    {State::Waiting, "WAITING FOR USER INPUT", true, false, false, false, false},
+    {State::Selected, "OPTION SELECTED", true, true, false, false, false},
+    {State::Running, "COUNTDOWN STARTED", false, false, true, true, true},
+    {State::Aborted, "!!! COUNTDOWN ABORTED !!!", true, true, false, false, false},
+}};
+static_assert(rowsFollowEnum(kStateLooks, &StateLook::state));
 
-void place(QWidget* control, const layout::Box& box) {
-  placeInTwips(control, box.left, box.top, box.width, box.height);
-}
-
-QLabel* makePlainLabel(const layout::TextControl& entry, Qt::Alignment alignment, QWidget* parent) {
-  auto* label = new QLabel(QLatin1String(entry.text), parent);
-  label->setObjectName(QLatin1String(entry.name));
-  label->setAlignment(alignment);
-  place(label, entry.box);
-  return label;
-}
-
-PictureButton* makeCaptionedButton(const layout::TextControl& entry, const QString& picture,
-                                   QWidget* parent) {
-  auto* button =
-      new PictureButton(picture, QLatin1String(entry.text), layout::kPicturePixels, parent);
-  button->setObjectName(QLatin1String(entry.name));
-  button->setFont(arialFont(layout::kBigButtonFontPoints, true));
-  place(button, entry.box);
+PictureButton* makeCaptionedButton(QWidget* parent, const ControlSpec& spec, const char* picture) {
+  PictureButton* button =
+      addPictureButton(parent, spec, QLatin1String(picture), layout::kPicturePixels);
+  button->setFont(arialFont(kCaptionPoints, true));
   return button;
 }
 
 }  // namespace
 
 AutotimerWindow::AutotimerWindow(SettingsStore& store, CommandLauncher& launcher, QWidget* owner)
-    : SecondaryWindow(store, WindowId::Autotimer, QStringLiteral("OL_HALTDECK_AUTOTIMER_WINDOW"),
-                      QStringLiteral("OL-HALTDECK - AUTOTIMER"), owner),
-      launcher_(launcher) {
+    : SecondaryWindow(store, WindowId::Autotimer, owner), launcher_(launcher) {
   // The plain labels are sized for this font; the other controls set their own.
-  setFont(arialFont(layout::kCaptionFontPoints, false));
+  setFont(arialFont(kBodyPoints, false));
   buildTitles();
   buildButtons();
   buildTextBoxes();
@@ -89,68 +72,51 @@ QString AutotimerWindow::rejectedTimeStatus() {
 }
 
 void AutotimerWindow::buildTitles() {
-  for (const layout::TextControl& title : layout::kTitles) {
-    place(makeTitleLabel(QLatin1String(title.name), QLatin1String(title.text), this), title.box);
+  addTitleLabels(this, layout::kTitles);
+  status_ = addTitleLabel(this, layout::kStatusLabel);
+  for (const ControlSpec& caption : layout::kButtonCaptions) {
+    addLabel(this, caption, Qt::AlignCenter);
   }
-  const layout::TextControl& status = layout::kStatusLabel;
-  status_ = makeTitleLabel(QLatin1String(status.name), QLatin1String(status.text), this);
-  place(status_, status.box);
-  for (const layout::TextControl& caption : layout::kButtonCaptions) {
-    makePlainLabel(caption, Qt::AlignCenter, this);
-  }
-  for (const layout::TextControl& heading : layout::kClockHeadings) {
-    makePlainLabel(heading, Qt::AlignLeft | Qt::AlignVCenter, this);
+  for (const ControlSpec& heading : layout::kClockHeadings) {
+    addLabel(this, heading, Qt::AlignLeft | Qt::AlignVCenter);
   }
 }
 
 void AutotimerWindow::buildButtons() {
   for (size_t i = 0; i < actionButtons_.size(); ++i) {
     const ActionEntry& action = actionCatalogue()[i];
-    const layout::ActionButton& entry = layout::kActionButtons[i];
-    auto* button =
-        new PictureButton(QLatin1String(entry.picture), QString(), layout::kPicturePixels, this);
-    button->setObjectName(QLatin1String(action.buttonName));
+    PictureButton* button =
+        addPictureButton(this, {action.buttonName, "", layout::kActionButtons[i]},
+                         QLatin1String(action.picture), layout::kPicturePixels);
     button->setAccessibleName(QLatin1String(action.buttonCaption));
-    place(button, entry.box);
     connect(button, &QPushButton::clicked, this, [this, &action] { select(action); });
     actionButtons_[i] = button;
   }
 
-  closeButton_ = new PictureButton(QStringLiteral(":/pictures/cancel.svg"), QString(),
-                                   layout::kPicturePixels, this);
-  closeButton_->setObjectName(QLatin1String(layout::kCloseButton.name));
+  closeButton_ = addPictureButton(this, layout::kCloseButton, QStringLiteral("cancel"),
+                                  layout::kPicturePixels);
   closeButton_->setAccessibleName(QStringLiteral("Close"));
-  place(closeButton_, layout::kCloseButton.box);
   connect(closeButton_, &QPushButton::clicked, this, &AutotimerWindow::writePositionAndClose);
   setCloseButton(closeButton_);
 
-  cancelButton_ =
-      makeCaptionedButton(layout::kCancelButton, QStringLiteral(":/pictures/cancel.svg"), this);
+  cancelButton_ = makeCaptionedButton(this, layout::kCancelButton, "cancel");
   connect(cancelButton_, &QPushButton::clicked, this, &AutotimerWindow::abort);
-  okButton_ = makeCaptionedButton(layout::kOkButton, QStringLiteral(":/pictures/ok.svg"), this);
+  okButton_ = makeCaptionedButton(this, layout::kOkButton, "ok");
   connect(okButton_, &QPushButton::clicked, this, &AutotimerWindow::start);
 }
 
 void AutotimerWindow::buildTextBoxes() {
-  const layout::TextControl& action = layout::kActionBox;
-  actionBox_ = new QLineEdit(QLatin1String(action.text), this);
-  actionBox_->setObjectName(QLatin1String(action.name));
+  actionBox_ = addTextBox(this, layout::kActionBox);
   actionBox_->setReadOnly(true);
   actionBox_->setFocusPolicy(Qt::NoFocus);
   actionBox_->setAlignment(Qt::AlignCenter);
-  actionBox_->setFont(arialFont(layout::kActionBoxFontPoints, true));
+  actionBox_->setFont(arialFont(kActionPoints, true));
   setColours(actionBox_, kCyan, kRed);
-  place(actionBox_, action.box);
 
-  const layout::TextControl& countdown = layout::kCountdownBox;
-  countdownBox_ = new QLineEdit(QLatin1String(countdown.text), this);
-  countdownBox_->setObjectName(QLatin1String(countdown.name));
+  countdownBox_ = addTextBox(this, layout::kCountdownBox);
   countdownBox_->setAlignment(Qt::AlignCenter);
-  QFont clockFont = arialFont(layout::kCountdownFontPoints, false, QStringLiteral("Arial Black"));
-  clockFont.setWeight(QFont::Black);
-  countdownBox_->setFont(clockFont);
+  countdownBox_->setFont(arialBlackFont(layout::kCountdownFontPoints));
   setColours(countdownBox_, kGreen, kBlack);
-  place(countdownBox_, countdown.box);
 }
 
 void AutotimerWindow::chainTabOrder() {

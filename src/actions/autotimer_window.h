@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/secondary_window.h"
+#include "widgets/secondary_window.h"
 
 class CommandLauncher;
 class PictureButton;
@@ -20,6 +20,9 @@ class AutotimerWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
+  // The window's four states: what each shows and enables is a table in the source.
+  enum class State { Waiting, Selected, Running, Aborted };
+
   AutotimerWindow(SettingsStore& store, CommandLauncher& launcher, QWidget* owner);
 
   // What the status label shows when OK meets a text that is not a time.
@@ -30,8 +33,6 @@ class AutotimerWindow : public SecondaryWindow {
   void done(int result) override;
 
  private:
-  enum class State { Waiting, Selected, Running, Aborted };
-
   void buildTitles();
   void buildButtons();
   void buildTextBoxes();

@@ -4,44 +4,50 @@
 #include <QTextEdit>
 
 #include "actions/action_catalogue.h"
-#include "app/main_bar.h"
-#include "app/picture_button.h"
-#include "app/title_look.h"
-#include "app/twips.h"
+#include "widgets/bar_state.h"
+#include "widgets/colours.h"
+#include "widgets/fonts.h"
+#include "widgets/layout_controls.h"
+#include "widgets/picture_button.h"
+#include "widgets/title_row.h"
 
 namespace {
 
-constexpr int kButtonPicture = 32;  // pixels
-constexpr double kButtonPointSize = 12;
-constexpr double kLabelPointSize = 14.25;
+// The layout, in twips of the client area (5070 x 2940).
+constexpr ControlSpec kTitles[] = {
+    {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 1815, 285}},
+    {"OL_TITLE_3_TEXTBOX", "OL-HD", {2040, 0, 855, 285}},
+    {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {3000, 0, 1935, 285}},
+};
+constexpr ControlSpec kActionLabel{"ACTION_TEXTBOX", "ACTION_TEXTBOX", {240, 360, 4575, 375}};
+constexpr ControlSpec kOkButton{"OK_BUTTON", "OK", {840, 960, 1335, 975}};
+constexpr ControlSpec kCancelButton{"CANCEL_BUTTON", "Cancel", {2760, 960, 1335, 975}};
+constexpr ControlSpec kQuestion{
+    "CONFIRM_ACTION_QUESTION_TEXTBOX", "!!! CONFIRM ACTION !!!\r\n", {240, 2160, 4575, 405}};
 
-PictureButton* makeButton(const char* name, const char* picture, const QString& caption, int left,
-                          QWidget* parent) {
-  auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(picture), caption,
-                                   kButtonPicture, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setFont(arialFont(kButtonPointSize, true));
-  placeInTwips(button, left, 960, 1335, 975);
+constexpr int kButtonPicture = 32;  // pixels
+
+PictureButton* makeButton(QWidget* parent, const ControlSpec& spec, const char* picture) {
+  PictureButton* button = addPictureButton(parent, spec, QLatin1String(picture), kButtonPicture);
+  button->setFont(arialFont(kCaptionPoints, true));
   return button;
 }
 
 QLineEdit* makeActionLabelBox(QWidget* parent) {
-  auto* box = new QLineEdit(QStringLiteral("ACTION_TEXTBOX"), parent);
-  box->setObjectName(QStringLiteral("ACTION_TEXTBOX"));
-  box->setFont(arialFont(kLabelPointSize, true));
+  QLineEdit* box = addTextBox(parent, kActionLabel);
+  box->setFont(arialFont(kActionPoints, true));
   box->setAlignment(Qt::AlignCenter);
   box->setReadOnly(true);
   box->setFocusPolicy(Qt::NoFocus);
-  setColours(box, QStringLiteral("#00FFFF"), QStringLiteral("#FF0000"));
-  placeInTwips(box, 240, 360, 4575, 375);
+  setColours(box, kCyan, kRed);
   return box;
 }
 
 QTextEdit* makeQuestionBox(QWidget* parent) {
   auto* box = new QTextEdit(parent);
-  box->setObjectName(QStringLiteral("CONFIRM_ACTION_QUESTION_TEXTBOX"));
-  box->setFont(arialFont(kLabelPointSize, true));
-  box->setPlainText(QStringLiteral("!!! CONFIRM ACTION !!!\r\n"));
+  placeControl(box, kQuestion);
+  box->setFont(arialFont(kActionPoints, true));
+  box->setPlainText(QLatin1String(kQuestion.text));
   box->selectAll();
   box->setAlignment(Qt::AlignCenter);
   box->moveCursor(QTextCursor::Start);
@@ -49,36 +55,25 @@ QTextEdit* makeQuestionBox(QWidget* parent) {
   box->setFocusPolicy(Qt::NoFocus);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setStyleSheet(QStringLiteral("background-color: #FF8080;"));
-  placeInTwips(box, 240, 2160, 4575, 405);
+  setBackground(box, kLightRed);
   return box;
 }
 
 }  // namespace
 
-ConfirmActionWindow::ConfirmActionWindow(MainBar& bar, QWidget* owner)
-    : SecondaryWindow(bar.services().store, WindowId::ConfirmAction,
-                      QStringLiteral("OL_HALTDECK_CONFIRM_ACTION_WINDOW"),
-                      QStringLiteral("OL-HALTDECK - !!! CONFIRM ACTION !!!"), owner),
-      bar_(bar) {
+ConfirmActionWindow::ConfirmActionWindow(BarState& bar, SettingsStore& store,
+                                         CommandLauncher& launcher, QWidget* owner)
+    : SecondaryWindow(store, WindowId::ConfirmAction, owner), bar_(bar), launcher_(launcher) {
   buildControls();
 }
 
 void ConfirmActionWindow::buildControls() {
-  placeInTwips(makeTitleTextBox(QStringLiteral("OL_TITLE_1_TEXTBOX"), QStringLiteral("OAK-LANTERN"),
-                                true, this),
-               120, 0, 1815, 285);
-  placeInTwips(
-      makeTitleTextBox(QStringLiteral("OL_TITLE_3_TEXTBOX"), QStringLiteral("OL-HD"), true, this),
-      2040, 0, 855, 285);
-  placeInTwips(makeTitleTextBox(QStringLiteral("OL_TITLE_2_TEXTBOX"), QStringLiteral("OL-HALTDECK"),
-                                true, this),
-               3000, 0, 1935, 285);
+  addTitleBoxes(this, kTitles, TitleBox::ReadOnly);
   actionLabel_ = makeActionLabelBox(this);
 
   // Cancel comes first in the tab order, so it has the focus at open.
-  auto* cancel = makeButton("CANCEL_BUTTON", "cancel", QStringLiteral("Cancel"), 2760, this);
-  auto* ok = makeButton("OK_BUTTON", "ok", QStringLiteral("OK"), 840, this);
+  PictureButton* cancel = makeButton(this, kCancelButton, "cancel");
+  PictureButton* ok = makeButton(this, kOkButton, "ok");
   setTabOrder(cancel, ok);
   setCloseButton(cancel);
   connect(cancel, &QPushButton::clicked, this, &ConfirmActionWindow::writePositionAndClose);
@@ -93,5 +88,5 @@ void ConfirmActionWindow::load() {
 
 void ConfirmActionWindow::confirm() {
   // A label outside the catalogue leaves the window open with nothing launched.
-  if (runLocalAction(actionLabel_->text(), bar_.services().launcher)) close();
+  if (runLocalAction(actionLabel_->text(), launcher_)) close();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/secondary_window.h"
+#include "widgets/secondary_window.h"
 
-class MainBar;
+class BarState;
+class CommandLauncher;
 class QLineEdit;
 
 // CONFIRM_ACTION_WINDOW: shows the bar's action label and runs that action on OK.
@@ -10,7 +11,8 @@ class ConfirmActionWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
-  ConfirmActionWindow(MainBar& bar, QWidget* owner);
+  ConfirmActionWindow(BarState& bar, SettingsStore& store, CommandLauncher& launcher,
+                      QWidget* owner);
 
  protected:
   // Copies the bar's label once; the window keeps its copy while it is open.
@@ -20,6 +22,7 @@ class ConfirmActionWindow : public SecondaryWindow {
   void buildControls();
   void confirm();
 
-  MainBar& bar_;
+  BarState& bar_;
+  CommandLauncher& launcher_;
   QLineEdit* actionLabel_ = nullptr;
 };

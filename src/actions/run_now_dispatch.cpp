@@ -7,10 +7,13 @@ constexpr int kTicked = 1;
 }  // namespace
 
 void dispatchRunNow(const RunNowHooks& hooks) {
-  for (const ActionEntry& action : actionCatalogue()) {
-    if (hooks.readMirror(action.runNowMirror) != kTicked) continue;
-    hooks.setActionLabel(QString::fromLatin1(action.label));
-    hooks.openConfirmAction();
+  for (Setting runNow : kRunNowSettings) {
+    if (hooks.readMirror(runNow) != kTicked) continue;
+    if (const ActionEntry* action = actionForRunNow(runNow)) {
+      hooks.setActionLabel(QString::fromLatin1(action->label));
+      hooks.openConfirmAction();
+    } else {
+      hooks.openRunOption();
+    }
   }
-  if (hooks.readMirror(Mirror::AlwaysAsk) == kTicked) hooks.openRunOption();
 }

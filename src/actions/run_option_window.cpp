@@ -1,93 +1,81 @@
 #include "actions/run_option_window.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
 #include "actions/action_catalogue.h"
 #include "actions/confirm_action_window.h"
-#include "app/main_bar.h"
-#include "app/picture_button.h"
-#include "app/title_look.h"
-#include "app/twips.h"
+#include "widgets/bar_state.h"
+#include "widgets/fonts.h"
+#include "widgets/layout_controls.h"
+#include "widgets/picture_button.h"
+#include "widgets/title_row.h"
 
 namespace {
 
+// The layout, in twips of the client area (4455 x 1575). Nothing reads the titles, but
+// the user may type into them.
+constexpr ControlSpec kTitles[] = {
+    {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 2055, 285}},
+    {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {2280, 0, 2055, 285}},
+};
+
+// Where each action's picture button and the label under it that names it go, in
+// catalogue order; the button's name and the label's caption come from the catalogue.
+struct ActionPlace {
+  TwipsRect button;
+  const char* labelName;
+  TwipsRect label;
+};
+
+constexpr ActionPlace kActionButtons[] = {
+    {{240, 360, 615, 615}, "Label1", {240, 1080, 735, 255}},
+    {{1080, 360, 615, 615}, "Label2", {1080, 1080, 615, 255}},
+    {{1920, 360, 615, 615}, "Label4", {1920, 1080, 735, 255}},
+    {{2760, 360, 615, 615}, "Label5", {2880, 1080, 495, 255}},
+};
+static_assert(std::size(kActionButtons) ==
+              std::tuple_size_v<std::remove_cvref_t<decltype(actionCatalogue())>>);
+constexpr ControlSpec kCancelButton{"CANCEL_BUTTON", "", {3600, 360, 615, 615}};
+constexpr ControlSpec kCancelLabel{"Label6", "Cancel", {3600, 1080, 615, 255}};
+
 constexpr int kButtonPicture = 32;  // pixels
-constexpr int kButtonTop = 360;     // twips
-constexpr int kButtonSide = 615;
-constexpr int kLabelTop = 1080;
-constexpr int kLabelHeight = 255;
+
 // The labels are sized for a small sans-serif: at Arial 8.25 pt even "Logoff" fits its
 // 495 twips, where the desktop's default font would cut the words off.
-constexpr double kLabelPointSize = 8.25;
+void addButtonLabel(QWidget* parent, const ControlSpec& spec) {
+  addLabel(parent, spec, Qt::AlignCenter)->setFont(arialFont(kBodyPoints, false));
+}
 
-// Where each button and the label under it go, in twips.
-struct Slot {
-  const char* picture;
-  int buttonLeft;
-  const char* labelName;
-  int labelLeft;
-  int labelWidth;
-};
-
-// In catalogue order.
-constexpr Slot kActionSlots[] = {
-    {"action_shutdown", 240, "Label1", 240, 735},
-    {"action_restart", 1080, "Label2", 1080, 615},
-    {"action_hibernate", 1920, "Label4", 1920, 735},
-    {"action_logoff", 2760, "Label5", 2880, 495},
-};
-static_assert(std::size(kActionSlots) ==
-              std::tuple_size_v<std::remove_cvref_t<decltype(actionCatalogue())>>);
-constexpr Slot kCancelSlot = {"cancel", 3600, "Label6", 3600, 615};
-
-// A picture button without caption, and the label under it that names it.
-PictureButton* makeLabelledButton(const QString& name, const QString& caption, const Slot& slot,
-                                  QWidget* parent) {
-  auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(slot.picture), QString(),
-                                   kButtonPicture, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  placeInTwips(button, slot.buttonLeft, kButtonTop, kButtonSide, kButtonSide);
-
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QLatin1String(slot.labelName));
-  label->setFont(arialFont(kLabelPointSize, false));
-  label->setAlignment(Qt::AlignCenter);
-  placeInTwips(label, slot.labelLeft, kLabelTop, slot.labelWidth, kLabelHeight);
-  return button;
+PictureButton* addLabelledButton(QWidget* parent, const ControlSpec& button, const char* picture,
+                                 const ControlSpec& label) {
+  PictureButton* control = addPictureButton(parent, button, QLatin1String(picture), kButtonPicture);
+  control->setAccessibleName(QLatin1String(label.text));
+  addButtonLabel(parent, label);
+  return control;
 }
 
 }  // namespace
 
-RunOptionWindow::RunOptionWindow(MainBar& bar, QWidget* owner)
-    : SecondaryWindow(bar.services().store, WindowId::RunOptions,
-                      QStringLiteral("OL_HALTDECK_RUN_OPTION_WINDOW"),
-                      QStringLiteral("OL-HALTDECK - SELECT OPTION:"), owner),
-      bar_(bar) {
+RunOptionWindow::RunOptionWindow(BarState& bar, SettingsStore& store, CommandLauncher& launcher,
+                                 QWidget* owner)
+    : SecondaryWindow(store, WindowId::RunOptions, owner), bar_(bar), launcher_(launcher) {
   buildControls();
 }
 
 void RunOptionWindow::buildControls() {
-  // Nothing reads the titles, but the user may type into them.
-  placeInTwips(makeTitleTextBox(QStringLiteral("OL_TITLE_1_TEXTBOX"), QStringLiteral("OAK-LANTERN"),
-                                false, this),
-               120, 0, 2055, 285);
-  placeInTwips(makeTitleTextBox(QStringLiteral("OL_TITLE_2_TEXTBOX"), QStringLiteral("OL-HALTDECK"),
-                                false, this),
-               2280, 0, 2055, 285);
+  addTitleBoxes(this, kTitles, TitleBox::Editable);
 
   // Tab runs from Cancel leftwards through the actions and back to Cancel.
-  auto* cancel = makeLabelledButton(QStringLiteral("CANCEL_BUTTON"), QStringLiteral("Cancel"),
-                                    kCancelSlot, this);
+  PictureButton* cancel = addLabelledButton(this, kCancelButton, "cancel", kCancelLabel);
   setCloseButton(cancel);
   connect(cancel, &QPushButton::clicked, this, &RunOptionWindow::writePositionAndClose);
   QWidget* previous = cancel;
-  for (int index = int(std::size(kActionSlots)) - 1; index >= 0; --index) {
+  for (int index = int(std::size(kActionButtons)) - 1; index >= 0; --index) {
     const ActionEntry& action = actionCatalogue()[size_t(index)];
-    auto* button =
-        makeLabelledButton(QLatin1String(action.buttonName), QLatin1String(action.buttonCaption),
-                           kActionSlots[index], this);
+    const ActionPlace& place = kActionButtons[index];
+    PictureButton* button =
+        addLabelledButton(this, {action.buttonName, "", place.button}, action.picture,
+                          {place.labelName, action.buttonCaption, place.label});
     connect(button, &QPushButton::clicked, this, [this, &action] { pick(action); });
     setTabOrder(previous, button);
     previous = button;
@@ -97,6 +85,6 @@ void RunOptionWindow::buildControls() {
 void RunOptionWindow::pick(const ActionEntry& action) {
   bar_.setActionLabel(QString::fromLatin1(action.label));
   QPointer<RunOptionWindow> self(this);
-  openWindow<ConfirmActionWindow>(this, bar_);
+  openWindow<ConfirmActionWindow>(this, bar_, store(), launcher_);
   if (self) close();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/secondary_window.h"
+#include "widgets/secondary_window.h"
 
 struct ActionEntry;
-class MainBar;
+class BarState;
+class CommandLauncher;
 
 // RUN_OPTION_WINDOW: a row of picture buttons, one per local action, each leading to the
 // confirm-action window.
@@ -11,7 +12,7 @@ class RunOptionWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
-  RunOptionWindow(MainBar& bar, QWidget* owner);
+  RunOptionWindow(BarState& bar, SettingsStore& store, CommandLauncher& launcher, QWidget* owner);
 
  private:
   void buildControls();
@@ -19,5 +20,6 @@ class RunOptionWindow : public SecondaryWindow {
   // pick leads to at most one confirmation.
   void pick(const ActionEntry& action);
 
-  MainBar& bar_;
+  BarState& bar_;
+  CommandLauncher& launcher_;
 };

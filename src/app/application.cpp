@@ -3,14 +3,16 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "actions/command_launcher.h"
 #include "app/main_bar.h"
-#include "app/window_manager.h"
+#include "platform/command_launcher.h"
+#include "platform/platform_settings.h"
+#include "platform/window_manager.h"
 #include "settings/qsettings_store.h"
 #include "settings/settings_location.h"
+#include "widgets/pictures.h"
 
 Application::Application() {
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.svg")));
+  QApplication::setWindowIcon(pictureIcon(QStringLiteral("app_icon")));
   const QString section = settingsSectionFor(QCoreApplication::applicationFilePath());
   store_ = std::make_unique<QSettingsStore>(openPlatformSettings(kSettingsApplication, section));
   launcher_ = createPlatformLauncher();

@@ -2,39 +2,47 @@
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <algorithm>
 
 #include "actions/autotimer_window.h"
-#include "actions/command_launcher.h"
 #include "actions/confirm_action_window.h"
 #include "actions/run_now_dispatch.h"
 #include "actions/run_option_window.h"
 #include "app/always_on_top.h"
-#include "app/picture_button.h"
-#include "app/twips.h"
+#include "platform/command_launcher.h"
 #include "remote/sgui_simple.h"
 #include "settings/typed_settings.h"
-#include "settings/window_placement.h"
 #include "settings_window/about_window.h"
+#include "widgets/layout_controls.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_geometry.h"
+#include "widgets/window_names.h"
 
 namespace {
 
-constexpr int kButtonSide = 375;    // twips
 constexpr int kButtonPicture = 21;  // pixels
 constexpr int kAlwaysOnTopIntervalMs = 1000;
 
+// The six buttons, left to right (that is the tab order): name, tooltip and rectangle in
+// twips, 375 square and 360 apart, so that neighbours overlap by 15.
 struct BarButton {
-  const char* name;
-  const char* tooltip;
-  int left;  // twips; 360 apart, so neighbours overlap by 15
+  ControlSpec spec;
   const char* picture;
   void (MainBar::*onClick)();
 };
 
+// The place of a setting in kMirroredSettings; the count of them for one the bar does not
+// mirror.
+size_t mirrorIndex(Setting setting) {
+  return size_t(std::find(std::begin(kMirroredSettings), std::end(kMirroredSettings), setting) -
+                std::begin(kMirroredSettings));
+}
+
 }  // namespace
 
 MainBar::MainBar(const AppServices& services) : services_(services), alwaysOnTopTimer_(this) {
-  setObjectName(QStringLiteral("OL_HALTDECK_MAIN"));
-  setWindowTitle(QStringLiteral("OL-HALTDECK"));
+  setObjectName(QLatin1String(windowObjectName(WindowId::Main)));
+  setWindowTitle(QLatin1String(windowCaption(WindowId::Main)));
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_QuitOnClose, false);  // the program ends through closed()
@@ -46,34 +54,48 @@ MainBar::MainBar(const AppServices& services) : services_(services), alwaysOnTop
 
 void MainBar::buildButtons() {
   const BarButton buttons[] = {
-      {"OL_BUTTON", "SETTINGS", 120, "app_icon", &MainBar::openSettingsWindow},
-      {"RUN_NOW_BUTTON", "RUN NOW", 480, "run_now", &MainBar::runNow},
-      {"POWER_BUTTON", "TASK", 840, "task", &MainBar::openRunOptionWindow},
-      {"AUTOTIMER_BUTTON", "AUTOTIMER", 1200, "autotimer", &MainBar::openAutotimerWindow},
-      {"OL_SHUTDOWN_GUI_BUTTON", "OL-SHUTDOWN-GUI", 1560, "ol_shutdown_gui",
+      {{"OL_BUTTON", "SETTINGS", {120, 0, 375, 375}}, "app_icon", &MainBar::openSettingsWindow},
+      {{"RUN_NOW_BUTTON", "RUN NOW", {480, 0, 375, 375}}, "run_now", &MainBar::runNow},
+      {{"POWER_BUTTON", "TASK", {840, 0, 375, 375}}, "task", &MainBar::openRunOptionWindow},
+      {{"AUTOTIMER_BUTTON", "AUTOTIMER", {1200, 0, 375, 375}},
+       "autotimer",
+       &MainBar::openAutotimerWindow},
+      {{"OL_SHUTDOWN_GUI_BUTTON", "OL-SHUTDOWN-GUI", {1560, 0, 375, 375}},
+       "ol_shutdown_gui",
        &MainBar::openRemoteShutdownWindow},
-      {"MS_SHUTDOWN_GUI_BUTTON", "MS-SHUTDOWN-GUI", 1920, "ms_shutdown_gui",
+      {{"MS_SHUTDOWN_GUI_BUTTON", "MS-SHUTDOWN-GUI", {1920, 0, 375, 375}},
+       "ms_shutdown_gui",
        &MainBar::launchShutdownDialog},
   };
-  for (const BarButton& entry : buttons) {  // created left to right: that is the tab order
-    auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(entry.picture),
-                                     QString(), kButtonPicture, this);
-    button->setObjectName(QLatin1String(entry.name));
-    button->setToolTip(QLatin1String(entry.tooltip));
-    button->setAccessibleName(QLatin1String(entry.tooltip));
-    placeInTwips(button, entry.left, 0, kButtonSide, kButtonSide);
+  for (const BarButton& entry : buttons) {
+    // The table's text is the tooltip: the buttons show no caption.
+    const ControlSpec uncaptioned{entry.spec.name, "", entry.spec.rect};
+    PictureButton* button =
+        addPictureButton(this, uncaptioned, QLatin1String(entry.picture), kButtonPicture);
+    button->setToolTip(QLatin1String(entry.spec.text));
+    button->setAccessibleName(QLatin1String(entry.spec.text));
     connect(button, &QPushButton::clicked, this, entry.onClick);
   }
+}
+
+int MainBar::mirror(Setting setting) const {
+  const size_t index = mirrorIndex(setting);
+  return index < mirrors_.size() ? mirrors_[index] : 0;
+}
+
+void MainBar::setMirror(Setting setting, int state) {
+  const size_t index = mirrorIndex(setting);
+  if (index < mirrors_.size()) mirrors_[index] = state;
 }
 
 void MainBar::load() {
   SettingsStore& store = services_.store;
   applyPlacement(*this, WindowId::Main, readPlacement(store, WindowId::Main));
-  for (Mirror mirror : kAllMirrors) {
-    setMirror(mirror, readTickState(store, settingKey(mirrorSetting(mirror))));
+  for (Setting setting : kMirroredSettings) {
+    setMirror(setting, readTickState(store, settingKey(setting)));
   }
   alwaysOnTopTimer_.setInterval(kAlwaysOnTopIntervalMs);
-  setAlwaysOnTopTimerEnabled(this->mirror(Mirror::AlwaysOnTop) == 1);
+  setAlwaysOnTopTimerEnabled(mirror(Setting::AlwaysOnTop) == 1);
 }
 
 void MainBar::setAlwaysOnTopTimerEnabled(bool enabled) {
@@ -99,7 +121,7 @@ void MainBar::unload() {
   unloaded_ = true;
   SettingsWriteBatch batch(services_.store);
   writeWindowPosition(services_.store, WindowId::Main, *this);
-  writeTickState(services_.store, settingKey(Setting::AlwaysOnTop), mirror(Mirror::AlwaysOnTop));
+  writeTickState(services_.store, settingKey(Setting::AlwaysOnTop), mirror(Setting::AlwaysOnTop));
 }
 
 void MainBar::launchShutdownDialog() {
@@ -107,31 +129,35 @@ void MainBar::launchShutdownDialog() {
 }
 
 void MainBar::openSettingsWindow() {
-  openWindow<AboutWindow>(this, *this);
+  openWindow<AboutWindow>(this, *this, services_.store);
 }
 
 void MainBar::runNow() {
   // Each window runs a nested event loop; the bar is checked again after every one.
   const QPointer<MainBar> bar(this);
   dispatchRunNow({
-      .readMirror = [bar](Mirror mirror) { return bar ? bar->mirror(mirror) : 0; },
+      .readMirror = [bar](Setting setting) { return bar ? bar->mirror(setting) : 0; },
       .setActionLabel =
           [bar](const QString& label) {
             if (bar) bar->setActionLabel(label);
           },
       .openConfirmAction =
           [bar] {
-            if (bar) openWindow<ConfirmActionWindow>(bar.data(), *bar);
+            if (bar) bar->openConfirmActionWindow();
           },
       .openRunOption =
           [bar] {
-            if (bar) openWindow<RunOptionWindow>(bar.data(), *bar);
+            if (bar) bar->openRunOptionWindow();
           },
   });
 }
 
+void MainBar::openConfirmActionWindow() {
+  openWindow<ConfirmActionWindow>(this, *this, services_.store, services_.launcher);
+}
+
 void MainBar::openRunOptionWindow() {
-  openWindow<RunOptionWindow>(this, *this);
+  openWindow<RunOptionWindow>(this, *this, services_.store, services_.launcher);
 }
 
 void MainBar::openAutotimerWindow() {

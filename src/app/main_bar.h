@@ -4,22 +4,12 @@
 #include <QWidget>
 #include <array>
 
-#include "app/mirror.h"
-
-class CommandLauncher;
-class SettingsStore;
-class WindowManager;
-
-// What the windows need from the platform, injected so tests can record it.
-struct AppServices {
-  SettingsStore& store;
-  CommandLauncher& launcher;
-  WindowManager& windowManager;
-};
+#include "app/app_services.h"
+#include "widgets/bar_state.h"
 
 // The bar: six picture buttons, and the live state the windows of a run share (the
 // action label, the six mirrors of the settings, the always-on-top timer).
-class MainBar : public QWidget {
+class MainBar : public QWidget, public BarState {
   Q_OBJECT
 
  public:
@@ -30,16 +20,15 @@ class MainBar : public QWidget {
   const AppServices& services() const { return services_; }
 
   // ACTION_TEXTBOX: the label the confirm-action window shows next.
-  QString actionLabel() const { return actionLabel_; }
-  void setActionLabel(const QString& label) { actionLabel_ = label; }
+  QString actionLabel() const override { return actionLabel_; }
+  void setActionLabel(const QString& label) override { actionLabel_ = label; }
 
   // A mirror holds 0, 1 or 2; only 1 counts as ticked.
-  int mirror(Mirror mirror) const { return mirrors_[size_t(mirror)]; }
-  void setMirror(Mirror mirror, int state) { mirrors_[size_t(mirror)] = state; }
+  int mirror(Setting setting) const override;
+  void setMirror(Setting setting, int state) override;
 
-  // AlwaysOnTopTimer: enabling starts ticks one interval later.
-  void setAlwaysOnTopTimerEnabled(bool enabled);
-  bool isAlwaysOnTopTimerEnabled() const { return alwaysOnTopTimer_.isActive(); }
+  void setAlwaysOnTopTimerEnabled(bool enabled) override;
+  bool isAlwaysOnTopTimerEnabled() const override { return alwaysOnTopTimer_.isActive(); }
 
   // The text MS_SHUTDOWN_GUI_BUTTON launches.
   static QString shutdownDialogCommand() { return QStringLiteral("shutdown.exe /i"); }
@@ -58,6 +47,7 @@ class MainBar : public QWidget {
   void keepOnTop();
   void openSettingsWindow();
   void runNow();
+  void openConfirmActionWindow();
   void openRunOptionWindow();
   void openAutotimerWindow();
   void openRemoteShutdownWindow();
@@ -65,7 +55,8 @@ class MainBar : public QWidget {
 
   AppServices services_;
   QString actionLabel_ = QStringLiteral("ACTION_TEXTBOX");
-  std::array<int, std::size(kAllMirrors)> mirrors_{1, 0, 0, 0, 0, 0};
+  // In the order of kMirroredSettings.
+  std::array<int, std::size(kMirroredSettings)> mirrors_{1, 0, 0, 0, 0, 0};
   QTimer alwaysOnTopTimer_;
   bool unloaded_ = false;
 };

@@ -1,6 +1,6 @@
 #include "remote/batch_operations.h"
 
-#include "remote/tick_box.h"
+#include "widgets/tick_box.h"
 
 void batchRun(const GridRows& rows, QLineEdit& timeout, QLineEdit& commandBox,
               CommandLauncher& launcher) {

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "actions/command_launcher.h"
+#include "platform/command_launcher.h"
 
 QLineEdit* makeCommandBox(QWidget* parent) {
   auto* box = new QLineEdit(kCommandBoxDesignText, parent);

@@ -4,8 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/title_look.h"
-#include "app/twips.h"
+#include "widgets/colours.h"
+#include "widgets/fonts.h"
+#include "widgets/layout_controls.h"
 
 namespace {
 
@@ -14,67 +15,58 @@ constexpr int kFirstRowTop = 720;
 constexpr int kRowPitch = 360;
 constexpr int kColumnShift = 7200;
 
-// Where each control of a row sits in the left column, and its size, in twips.
-struct RowPlace {
-  int x;
-  int width;
-  int height;
-};
-constexpr RowPlace kNumberPlace{120, 375, 285};
-constexpr RowPlace kBatchRunPlace{600, 1095, 255};
-constexpr RowPlace kPcNamePlace{1800, 2055, 285};
-constexpr RowPlace kShutdownPlace{3960, 495, 255};
-constexpr RowPlace kRestartPlace{4560, 495, 255};
-constexpr RowPlace kForcePlace{5160, 495, 255};
-constexpr RowPlace kRunPlace{5760, 615, 255};
-constexpr RowPlace kAbortPlace{6480, 615, 255};
-
-constexpr double kNumberPointSize = 8.25;
+// Where each control of row 1 sits, in twips; the other rows are these rectangles moved
+// down the column and, for rows 16 to 30, into the right column.
+constexpr TwipsRect kNumberRect{120, kFirstRowTop, 375, 285};
+constexpr TwipsRect kBatchRunRect{600, kFirstRowTop, 1095, 255};
+constexpr TwipsRect kPcNameRect{1800, kFirstRowTop, 2055, 285};
+constexpr TwipsRect kShutdownRect{3960, kFirstRowTop, 495, 255};
+constexpr TwipsRect kRestartRect{4560, kFirstRowTop, 495, 255};
+constexpr TwipsRect kForceRect{5160, kFirstRowTop, 495, 255};
+constexpr TwipsRect kRunRect{5760, kFirstRowTop, 615, 255};
+constexpr TwipsRect kAbortRect{6480, kFirstRowTop, 615, 255};
 
 // Row 1's number box kept its own name; the others kept their numbered ones.
 QString numberBoxName(int row) {
   return row == 1 ? QStringLiteral("PC_NUMBER_1_TEXTBOX") : QStringLiteral("Text%1").arg(row + 28);
 }
 
-QLineEdit* addNumberBox(QWidget* window, int row, TwipsBox box) {
-  QLineEdit* number = addTextBox(window, numberBoxName(row), QString::number(row), box);
-  QFont font = arialFont(kNumberPointSize, false, QStringLiteral("Arial Black"));
-  font.setWeight(QFont::Black);
-  number->setFont(font);
+QLineEdit* addNumberBox(QWidget* window, int row, const TwipsRect& rect) {
+  QLineEdit* number = addTextBox(window, numberBoxName(row), QString::number(row), rect);
+  number->setFont(arialBlackFont(kBodyPoints));
   number->setAlignment(Qt::AlignCenter);
   number->setFocusPolicy(Qt::ClickFocus);  // typing there is allowed, tabbing is not
-  setColours(number, QStringLiteral("#FFFF00"), QStringLiteral("#000000"));
+  setColours(number, kYellow, kBlack);
   return number;
 }
 
 }  // namespace
 
-TwipsBox gridBox(int row, int leftColumnX, int width, int height) {
+TwipsRect rowRect(int row, const TwipsRect& firstRow) {
   const int column = (row - 1) / kRowsPerColumn;
   const int line = (row - 1) % kRowsPerColumn;
-  return {leftColumnX + kColumnShift * column, kFirstRowTop + kRowPitch * line, width, height};
+  return {firstRow.left + kColumnShift * column, firstRow.top + kRowPitch * line, firstRow.width,
+          firstRow.height};
 }
 
 GridRow buildGridRow(QWidget* window, int row) {
-  const auto box = [row](RowPlace place) {
-    return gridBox(row, place.x, place.width, place.height);
-  };
   const auto keyName = [row](Setting setting) { return settingKey(setting, row).name; };
   GridRow controls;
-  controls.number = addNumberBox(window, row, box(kNumberPlace));
+  controls.number = addNumberBox(window, row, rowRect(row, kNumberRect));
   controls.batchRun = addCheckBox(window, keyName(Setting::RowBatchRun),
-                                  QStringLiteral("Batch Run"), box(kBatchRunPlace));
-  controls.pcName = addTextBox(window, keyName(Setting::RowPcName), QString(), box(kPcNamePlace));
-  controls.shutdown =
-      addCheckBox(window, keyName(Setting::RowShutdown), QStringLiteral("S"), box(kShutdownPlace));
-  controls.restart =
-      addCheckBox(window, keyName(Setting::RowRestart), QStringLiteral("R"), box(kRestartPlace));
-  controls.force =
-      addCheckBox(window, keyName(Setting::RowForce), QStringLiteral("F"), box(kForcePlace));
+                                  QStringLiteral("Batch Run"), rowRect(row, kBatchRunRect));
+  controls.pcName =
+      addTextBox(window, keyName(Setting::RowPcName), QString(), rowRect(row, kPcNameRect));
+  controls.shutdown = addCheckBox(window, keyName(Setting::RowShutdown), QStringLiteral("S"),
+                                  rowRect(row, kShutdownRect));
+  controls.restart = addCheckBox(window, keyName(Setting::RowRestart), QStringLiteral("R"),
+                                 rowRect(row, kRestartRect));
+  controls.force = addCheckBox(window, keyName(Setting::RowForce), QStringLiteral("F"),
+                               rowRect(row, kForceRect));
   controls.run = addButton(window, QStringLiteral("RUN_%1_BUTTON").arg(row), QStringLiteral("Run"),
-                           box(kRunPlace));
+                           rowRect(row, kRunRect));
   controls.abort = addButton(window, QStringLiteral("ABORT_%1_BUTTON").arg(row),
-                             QStringLiteral("Abort"), box(kAbortPlace));
+                             QStringLiteral("Abort"), rowRect(row, kAbortRect));
   return controls;
 }
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "remote/remote_row_controls.h"
-#include "remote/window_controls.h"
 #include "settings/key_catalogue.h"
+#include "widgets/twips.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -26,8 +26,9 @@ struct GridRow {
 
 using GridRows = std::array<GridRow, kRemoteRowCount>;
 
-// Rows 1 to 15 fill the left column from the top, rows 16 to 30 the right one.
-TwipsBox gridBox(int row, int leftColumnX, int width, int height);
+// Where a control of row n (1 to 30) sits, given where it sits in row 1: rows 1 to 15 fill
+// the left column from the top, rows 16 to 30 the right one.
+TwipsRect rowRect(int row, const TwipsRect& firstRow);
 
 // Builds the eight controls of row n (1 to 30) on the window, named and placed.
 GridRow buildGridRow(QWidget* window, int row);

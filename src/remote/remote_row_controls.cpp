@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "remote/command_box.h"
-#include "remote/tick_box.h"
+#include "widgets/tick_box.h"
 
 RemoteRow readRow(const RemoteRowControls& row) {
   return {row.pcName->text(), row.timeout->text(), tickValue(*row.shutdown),

@@ -5,32 +5,55 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/twips.h"
 #include "remote/batch_operations.h"
 #include "remote/command_box.h"
-#include "remote/tick_box.h"
-#include "remote/window_controls.h"
 #include "settings/typed_settings.h"
-#include "settings/window_placement.h"
+#include "widgets/fonts.h"
+#include "widgets/layout_controls.h"
+#include "widgets/tick_box.h"
+#include "widgets/title_row.h"
+#include "widgets/window_geometry.h"
 
 namespace {
 
+// The layout outside the grid, in twips of the client area (14505 x 7125).
+constexpr ControlSpec kTitles[] = {
+    {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 2655, 375}},
+    {"OL_TITLE_2", "OL-HALTDECK", {2880, 120, 2055, 375}},
+    {"SGUI_ADVANCED_LABEL", "SHUTDOWN GUI - ADVANCED", {8640, 120, 5655, 375}},
+};
+constexpr ControlSpec kHints[] = {
+    {"SHUTDOWN_TIMEOUT_1_LABEL", "Shutdown Timeout (Seconds)", {5040, 120, 2175, 255}},
+    {"SHUTDOWN_TIMEOUT_2_LABEL", "0-315360000 (10 years)", {5400, 360, 1815, 255}},
+};
+constexpr TwipsRect kTimeoutRect{7320, 120, 1095, 315};
 // Line1, the rule between the two columns of rows: x 7200, from y 600 to y 6240.
+constexpr int kRuleX = 7200;
+constexpr int kRuleTop = 600;
+constexpr int kRuleBottom = 6240;
+constexpr ControlSpec kBatchRunButton{"BATCH_RUN_BUTTON", "BATCH RUN", {1200, 6360, 1695, 375}};
+constexpr ControlSpec kEnableBatchRun{
+    "ENABLE_BATCH_RUN_TICKBOX", "Enable Batch Run", {3120, 6360, 1095, 375}};
+constexpr ControlSpec kAbortAllButton{"ABORT_ALL_BUTTON", "ABORT ALL", {4440, 6360, 1215, 375}};
+constexpr ControlSpec kSaveButton{"SAVE_BUTTON", "Save", {5880, 6360, 1215, 375}};
+constexpr ControlSpec kCloseButton{"CLOSE_BUTTON", "Close", {7320, 6360, 1215, 375}};
+constexpr TwipsRect kCommandBoxRect{8760, 6360, 5535, 375};
+
 void addColumnRule(QWidget* window) {
   auto* rule = new QFrame(window);
   rule->setObjectName(QStringLiteral("Line1"));
   rule->setFrameShape(QFrame::VLine);
   rule->setFrameShadow(QFrame::Plain);
-  rule->setGeometry(twipsToPixels(7200), twipsToPixels(600), 1, twipsToPixels(6240 - 600));
+  rule->setGeometry(twipsToPixels(kRuleX), twipsToPixels(kRuleTop), 1,
+                    twipsToPixels(kRuleBottom - kRuleTop));
 }
 
 }  // namespace
 
 SguiAdvanced::SguiAdvanced(SettingsStore& store, CommandLauncher& launcher, QWidget* owner)
-    : SecondaryWindow(store, WindowId::SguiAdvanced, QStringLiteral("OL_HALTDECK_SGUI_ADVANCED"),
-                      QStringLiteral("OL-HALTDECK - SHUTDOWN GUI - ADVANCED"), owner),
-      launcher_(launcher) {
-  setLayoutFont(this);
+    : SecondaryWindow(store, WindowId::SguiAdvanced, owner), launcher_(launcher) {
+  // The layouts were measured with this font; controls without a look of their own take it.
+  setFont(arialFont(kBodyPoints, false));
   buildHeader();
   buildGrid();
   buildFooter();
@@ -39,18 +62,10 @@ SguiAdvanced::SguiAdvanced(SettingsStore& store, CommandLauncher& launcher, QWid
 }
 
 void SguiAdvanced::buildHeader() {
-  addTitle(this, QStringLiteral("OL_TITLE_1"), QStringLiteral("OAK-LANTERN"),
-           {120, 120, 2655, 375});
-  addTitle(this, QStringLiteral("OL_TITLE_2"), QStringLiteral("OL-HALTDECK"),
-           {2880, 120, 2055, 375});
-  addLabel(this, QStringLiteral("SHUTDOWN_TIMEOUT_1_LABEL"),
-           QStringLiteral("Shutdown Timeout (Seconds)"), {5040, 120, 2175, 255});
-  addLabel(this, QStringLiteral("SHUTDOWN_TIMEOUT_2_LABEL"),
-           QStringLiteral("0-315360000 (10 years)"), {5400, 360, 1815, 255});
+  addTitleLabels(this, kTitles);
+  for (const ControlSpec& hint : kHints) addHintLabel(this, hint);
   timeout_ = addTextBox(this, settingKey(Setting::ShutdownTimeout).name, QStringLiteral("30"),
-                        {7320, 120, 1095, 315});
-  addTitle(this, QStringLiteral("SGUI_ADVANCED_LABEL"), QStringLiteral("SHUTDOWN GUI - ADVANCED"),
-           {8640, 120, 5655, 375});
+                        kTimeoutRect);
   addColumnRule(this);
 }
 
@@ -65,19 +80,14 @@ void SguiAdvanced::buildGrid() {
 }
 
 void SguiAdvanced::buildFooter() {
-  batchRun_ = addButton(this, QStringLiteral("BATCH_RUN_BUTTON"), QStringLiteral("BATCH RUN"),
-                        {1200, 6360, 1695, 375});
+  batchRun_ = addButton(this, kBatchRunButton);
   batchRun_->setEnabled(false);
-  enableBatchRun_ = addCheckBox(this, QStringLiteral("ENABLE_BATCH_RUN_TICKBOX"),
-                                QStringLiteral("Enable Batch Run"), {3120, 6360, 1095, 375});
-  abortAll_ = addButton(this, QStringLiteral("ABORT_ALL_BUTTON"), QStringLiteral("ABORT ALL"),
-                        {4440, 6360, 1215, 375});
-  save_ = addButton(this, QStringLiteral("SAVE_BUTTON"), QStringLiteral("Save"),
-                    {5880, 6360, 1215, 375});
-  close_ = addButton(this, QStringLiteral("CLOSE_BUTTON"), QStringLiteral("Close"),
-                     {7320, 6360, 1215, 375});
+  enableBatchRun_ = addCheckBox(this, kEnableBatchRun);
+  abortAll_ = addButton(this, kAbortAllButton);
+  save_ = addButton(this, kSaveButton);
+  close_ = addButton(this, kCloseButton);
   commandBox_ = makeCommandBox(this);
-  placeInTwips(commandBox_, 8760, 6360, 5535, 375);
+  placeInTwips(commandBox_, kCommandBoxRect);
 
   connect(enableBatchRun_, &QCheckBox::stateChanged, this,
           [this] { batchRun_->setEnabled(tickValue(*enableBatchRun_) == 1); });

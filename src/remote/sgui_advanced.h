@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/secondary_window.h"
 #include "remote/grid_row.h"
+#include "widgets/secondary_window.h"
 
 class CommandLauncher;
 class QCheckBox;

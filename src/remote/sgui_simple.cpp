@@ -4,19 +4,52 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/twips.h"
 #include "remote/command_box.h"
 #include "remote/sgui_advanced.h"
-#include "remote/tick_box.h"
-#include "remote/window_controls.h"
 #include "settings/typed_settings.h"
-#include "settings/window_placement.h"
+#include "widgets/fonts.h"
+#include "widgets/layout_controls.h"
+#include "widgets/tick_box.h"
+#include "widgets/title_row.h"
+#include "widgets/window_geometry.h"
+
+namespace {
+
+// The layout, in twips of the client area (6360 x 3030). The row's controls are named
+// after the settings keys they hold.
+constexpr ControlSpec kTitles[] = {
+    {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1575, 375}},
+    {"OL_TITLE_2", "OL-HALTDECK", {1800, 120, 1695, 375}},
+    {"SGUI_SIMPLE_LABEL", "SHUTDOWN GUI - SIMPLE", {3600, 120, 2655, 375}},
+};
+constexpr TwipsRect kCommandBoxRect{120, 600, 6135, 375};
+constexpr ControlSpec kHints[] = {
+    {"PC_NAME_S_LABEL", "PC Name", {120, 1320, 495, 375}},
+    {"SHUTDOWN_TIMEOUT_1_LABEL", "Shutdown Timeout (Seconds)", {120, 1800, 2175, 255}},
+    {"SHUTDOWN_TIMEOUT_2_LABEL", "0-315360000 (10 years)", {480, 2040, 1815, 255}},
+};
+constexpr TwipsRect kPcNameRect{840, 1320, 2655, 315};
+constexpr TwipsRect kTimeoutRect{2400, 1800, 1095, 315};
+constexpr TwipsRect kShutdownRect{360, 2400, 1095, 255};
+constexpr TwipsRect kRestartRect{1680, 2400, 855, 255};
+constexpr TwipsRect kForceRect{2760, 2400, 855, 255};
+constexpr ControlSpec kAdvancedButton{
+    "SGUI_ADVANCED_BUTTON", "SGUI Advanced", {3720, 1440, 1095, 615}};
+constexpr ControlSpec kRunButton{"RUN_SSS_BUTTON", "Run", {4920, 1320, 1215, 375}};
+constexpr ControlSpec kAbortButton{"ABORT_SSS_BUTTON", "Abort", {4920, 1800, 1215, 375}};
+constexpr ControlSpec kSaveButton{"SAVE_BUTTON", "Save", {3720, 2280, 1095, 375}};
+constexpr ControlSpec kCloseButton{"CLOSE_BUTTON", "Close", {4920, 2280, 1215, 375}};
+
+QString keyName(Setting setting) {
+  return settingKey(setting).name;
+}
+
+}  // namespace
 
 SguiSimple::SguiSimple(SettingsStore& store, CommandLauncher& launcher, QWidget* owner)
-    : SecondaryWindow(store, WindowId::SguiSimple, QStringLiteral("OL_HALTDECK_SGUI_SIMPLE"),
-                      QStringLiteral("OL-HALTDECK - SHUTDOWN GUI - SIMPLE"), owner),
-      launcher_(launcher) {
-  setLayoutFont(this);
+    : SecondaryWindow(store, WindowId::SguiSimple, owner), launcher_(launcher) {
+  // The layouts were measured with this font; controls without a look of their own take it.
+  setFont(arialFont(kBodyPoints, false));
   buildTitles();
   buildRow();
   buildButtons();
@@ -25,49 +58,33 @@ SguiSimple::SguiSimple(SettingsStore& store, CommandLauncher& launcher, QWidget*
 }
 
 void SguiSimple::buildTitles() {
-  addTitle(this, QStringLiteral("OL_TITLE_1"), QStringLiteral("OAK-LANTERN"),
-           {120, 120, 1575, 375});
-  addTitle(this, QStringLiteral("OL_TITLE_2"), QStringLiteral("OL-HALTDECK"),
-           {1800, 120, 1695, 375});
-  addTitle(this, QStringLiteral("SGUI_SIMPLE_LABEL"), QStringLiteral("SHUTDOWN GUI - SIMPLE"),
-           {3600, 120, 2655, 375});
+  addTitleLabels(this, kTitles);
   commandBox_ = makeCommandBox(this);
-  placeInTwips(commandBox_, 120, 600, 6135, 375);
+  placeInTwips(commandBox_, kCommandBoxRect);
 }
 
 void SguiSimple::buildRow() {
-  addLabel(this, QStringLiteral("PC_NAME_S_LABEL"), QStringLiteral("PC Name"),
-           {120, 1320, 495, 375});
-  row_.pcName =
-      addTextBox(this, settingKey(Setting::SimplePcName).name, QString(), {840, 1320, 2655, 315});
-  addLabel(this, QStringLiteral("SHUTDOWN_TIMEOUT_1_LABEL"),
-           QStringLiteral("Shutdown Timeout (Seconds)"), {120, 1800, 2175, 255});
-  row_.timeout = addTextBox(this, settingKey(Setting::ShutdownTimeout).name, QStringLiteral("30"),
-                            {2400, 1800, 1095, 315});
-  addLabel(this, QStringLiteral("SHUTDOWN_TIMEOUT_2_LABEL"),
-           QStringLiteral("0-315360000 (10 years)"), {480, 2040, 1815, 255});
-  row_.shutdown = addCheckBox(this, settingKey(Setting::SimpleShutdown).name,
-                              QStringLiteral("Shutdown"), {360, 2400, 1095, 255});
-  row_.restart = addCheckBox(this, settingKey(Setting::SimpleRestart).name,
-                             QStringLiteral("Restart"), {1680, 2400, 855, 255});
-  row_.force = addCheckBox(this, settingKey(Setting::SimpleForce).name, QStringLiteral("Force"),
-                           {2760, 2400, 855, 255});
+  for (const ControlSpec& hint : kHints) addHintLabel(this, hint);
+  row_.pcName = addTextBox(this, keyName(Setting::SimplePcName), QString(), kPcNameRect);
+  row_.timeout =
+      addTextBox(this, keyName(Setting::ShutdownTimeout), QStringLiteral("30"), kTimeoutRect);
+  row_.shutdown = addCheckBox(this, keyName(Setting::SimpleShutdown), QStringLiteral("Shutdown"),
+                              kShutdownRect);
+  row_.restart =
+      addCheckBox(this, keyName(Setting::SimpleRestart), QStringLiteral("Restart"), kRestartRect);
+  row_.force =
+      addCheckBox(this, keyName(Setting::SimpleForce), QStringLiteral("Force"), kForceRect);
   // Code that restores a tick changes the state too, so the exclusion also runs at load.
   connect(row_.shutdown, &QCheckBox::stateChanged, this, &SguiSimple::applyExclusion);
   connect(row_.restart, &QCheckBox::stateChanged, this, &SguiSimple::applyExclusion);
 }
 
 void SguiSimple::buildButtons() {
-  advanced_ = addButton(this, QStringLiteral("SGUI_ADVANCED_BUTTON"),
-                        QStringLiteral("SGUI Advanced"), {3720, 1440, 1095, 615});
-  run_ = addButton(this, QStringLiteral("RUN_SSS_BUTTON"), QStringLiteral("Run"),
-                   {4920, 1320, 1215, 375});
-  abort_ = addButton(this, QStringLiteral("ABORT_SSS_BUTTON"), QStringLiteral("Abort"),
-                     {4920, 1800, 1215, 375});
-  save_ = addButton(this, QStringLiteral("SAVE_BUTTON"), QStringLiteral("Save"),
-                    {3720, 2280, 1095, 375});
-  close_ = addButton(this, QStringLiteral("CLOSE_BUTTON"), QStringLiteral("Close"),
-                     {4920, 2280, 1215, 375});
+  advanced_ = addButton(this, kAdvancedButton);
+  run_ = addButton(this, kRunButton);
+  abort_ = addButton(this, kAbortButton);
+  save_ = addButton(this, kSaveButton);
+  close_ = addButton(this, kCloseButton);
   connect(advanced_, &QPushButton::clicked, this, &SguiSimple::openAdvanced);
   connect(run_, &QPushButton::clicked, this, [this] { runRow(row_, *commandBox_, launcher_); });
   connect(abort_, &QPushButton::clicked, this, [this] { abortRow(row_, *commandBox_, launcher_); });

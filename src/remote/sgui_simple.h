@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/secondary_window.h"
 #include "remote/remote_row_controls.h"
+#include "widgets/secondary_window.h"
 
 class CommandLauncher;
 class QLineEdit;

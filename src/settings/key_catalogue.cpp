@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "settings/enum_table.h"
+
 namespace {
 
 constexpr int kDialogFrameWidth = 90;
@@ -16,6 +18,7 @@ constexpr std::array<PlacementSpec, 7> kPlacements{{
     {WindowId::SguiSimple, "SGUI_SIM", 6450, 3400, kDialogFrameWidth, kDialogFrameHeight},
     {WindowId::SguiAdvanced, "SGUI_ADV", 14595, 7500, kDialogFrameWidth, kDialogFrameHeight},
 }};
+static_assert(rowsFollowEnum(kPlacements, &PlacementSpec::window));
 
 constexpr int kDefaultLeft = 1000;
 constexpr int kDefaultTop = 1000;
@@ -45,6 +48,7 @@ constexpr std::array<SettingSpec, 16> kSettings{{
     {Setting::RowRestart, "RESTART_%1_TICKBOX", ValueForm::TickState, "0"},
     {Setting::RowForce, "FORCE_%1_TICKBOX", ValueForm::TickState, "0"},
 }};
+static_assert(rowsFollowEnum(kSettings, &SettingSpec::setting));
 
 constexpr std::array<const char*, 4> kEdgeSuffixes{"_Left", "_Top", "_Width", "_Height"};
 

@@ -49,6 +49,18 @@ enum class Setting {
 
 inline constexpr int kRemoteRowCount = 30;
 
+// The settings the bar mirrors for the run, in the order it loads them: each mirror holds
+// the live tick state of the key of the same name.
+inline constexpr Setting kMirroredSettings[] = {Setting::AlwaysOnTop,   Setting::RunNowShutdown,
+                                                Setting::RunNowRestart, Setting::RunNowHibernate,
+                                                Setting::RunNowLogoff,  Setting::RunNowAlwaysAsk};
+
+// The five run-now choices, in the order every run-now test is made: the four actions in
+// catalogue order, then Always Ask. Each is its settings key and the bar's mirror of it.
+inline constexpr Setting kRunNowSettings[] = {Setting::RunNowShutdown, Setting::RunNowRestart,
+                                              Setting::RunNowHibernate, Setting::RunNowLogoff,
+                                              Setting::RunNowAlwaysAsk};
+
 const PlacementSpec& placementSpec(WindowId window);
 SettingKey placementKey(WindowId window, PlacementEdge edge);
 // row is 1..30 for the Row settings and ignored for the others.

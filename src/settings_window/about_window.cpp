@@ -7,39 +7,69 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
-#include "app/main_bar.h"
-#include "app/title_look.h"
-#include "app/twips.h"
 #include "settings/typed_settings.h"
+#include "widgets/bar_state.h"
+#include "widgets/layout_controls.h"
+#include "widgets/title_row.h"
 
 namespace {
 
-constexpr int kTitleTop = 120;
-constexpr int kTitleHeight = 375;
-constexpr int kTickBoxHeight = 255;
+// The layout, in twips of the client area (6630 x 3285).
+constexpr ControlSpec kTitles[] = {
+    {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1815, 375}},
+    {"OL_TITLE_2", "OL-HALTDECK", {2040, 120, 1815, 375}},
+    {"OL_TITLE_3", "OL-HD", {3960, 120, 975, 375}},
+    {"VERSION_TEXTBOX", "Version " HALTDECK_VERSION, {5040, 120, 1455, 375}},
+};
+constexpr TwipsRect kCreatorRect{120, 600, 4215, 375};
+constexpr ControlSpec kIconsLabel{
+    "ICONS_WEBLINK_LABEL", "Some Base Icons Used", {240, 1080, 1815, 255}};
+constexpr TwipsRect kIconsAddressRect{2040, 1080, 4335, 285};
+// Line1, the separator from 120, 1440 to 6480, 1440.
+constexpr int kLineLeft = 120;
+constexpr int kLineRight = 6480;
+constexpr int kLineY = 1440;
+constexpr ControlSpec kFrame{"RUN_NOW_SELECTOR_FRAME", "Run Now Button", {480, 1560, 3015, 1455}};
+constexpr TwipsRect kAlwaysOnTopRect{4320, 1680, 1455, 255};
+constexpr ControlSpec kSaveAndClose{"SAVE_AND_CLOSE_BUTTON",
+                                    "Save && Close",  // "&&": no access key
+                                    {4200, 2160, 1695, 735}};
 
-// The frame that groups the run-now boxes; the boxes' rectangles below are in the
-// window's client area, like every other control's.
-constexpr int kFrameLeft = 480;
-constexpr int kFrameTop = 1560;
-
-struct RunNowBoxSpec {
-  RunNowChoice choice;
-  const char* name;
+// The five run-now check boxes, in the order of kRunNowSettings; each is named after the
+// settings key it holds. Their rectangles are in the client area, like every other control's.
+struct RunNowBox {
+  Setting runNow;
   const char* caption;
-  int left;
-  int top;
-  int width;
+  TwipsRect rect;
 };
+constexpr RunNowBox kRunNowBoxes[] = {
+    {Setting::RunNowShutdown, "Shutdown", {600, 1920, 1095, 255}},
+    {Setting::RunNowRestart, "Restart", {600, 2280, 855, 255}},
+    {Setting::RunNowHibernate, "Hibernate", {600, 2640, 1095, 255}},
+    {Setting::RunNowLogoff, "Logoff", {2160, 1920, 855, 255}},
+    {Setting::RunNowAlwaysAsk, "Always Ask", {2160, 2280, 1215, 255}},
+};
+static_assert(std::size(kRunNowBoxes) == std::size(kRunNowSettings));
 
-constexpr RunNowBoxSpec kRunNowBoxes[] = {
-    {RunNowChoice::Shutdown, "SHUTDOWN_TICKBOX", "Shutdown", 600, 1920, 1095},
-    {RunNowChoice::Restart, "RESTART_TICKBOX", "Restart", 600, 2280, 855},
-    {RunNowChoice::Hibernate, "HIBERNATE_TICKBOX", "Hibernate", 600, 2640, 1095},
-    {RunNowChoice::Logoff, "LOGOFF_TICKBOX", "Logoff", 2160, 1920, 855},
-    {RunNowChoice::AlwaysAsk, "ALWAYS_ASK_TICKBOX", "Always Ask", 2160, 2280, 1215},
-};
+size_t runNowIndex(Setting runNow) {
+  return size_t(std::find(std::begin(kRunNowSettings), std::end(kRunNowSettings), runNow) -
+                std::begin(kRunNowSettings));
+}
+
+// The other four choices, in order.
+QList<Setting> othersOf(Setting runNow) {
+  QList<Setting> others;
+  for (Setting other : kRunNowSettings) {
+    if (other != runNow) others.append(other);
+  }
+  return others;
+}
+
+QString keyNameOf(Setting setting) {
+  return settingKey(setting).name;
+}
 
 // The boxes are two-state: only a stored 1 ticks one; a greyed 2 shows clear.
 Qt::CheckState checkStateOf(int tickState) {
@@ -52,10 +82,8 @@ int tickStateOf(const QCheckBox* box) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(MainBar& bar, QWidget* owner)
-    : SecondaryWindow(bar.services().store, WindowId::About, QStringLiteral("OL_HALTDECK_ABOUT"),
-                      QStringLiteral("OL-HALTDECK - ABOUT"), owner),
-      bar_(bar) {
+AboutWindow::AboutWindow(BarState& bar, SettingsStore& store, QWidget* owner)
+    : SecondaryWindow(store, WindowId::About, owner), bar_(bar) {
   buildTitles();
   buildCredits();
   buildChoices();
@@ -77,89 +105,68 @@ QString AboutWindow::iconSetAddress() {
 }
 
 void AboutWindow::buildTitles() {
-  placeInTwips(makeTitleLabel(QStringLiteral("OL_TITLE_1"), QStringLiteral("OAK-LANTERN"), this),
-               120, kTitleTop, 1815, kTitleHeight);
-  placeInTwips(makeTitleLabel(QStringLiteral("OL_TITLE_2"), QStringLiteral("OL-HALTDECK"), this),
-               2040, kTitleTop, 1815, kTitleHeight);
-  placeInTwips(makeTitleLabel(QStringLiteral("OL_TITLE_3"), QStringLiteral("OL-HD"), this), 3960,
-               kTitleTop, 975, kTitleHeight);
-  placeInTwips(makeTitleLabel(QStringLiteral("VERSION_TEXTBOX"),
-                              QStringLiteral("Version " HALTDECK_VERSION), this),
-               5040, kTitleTop, 1455, kTitleHeight);
+  addTitleLabels(this, kTitles);
 }
 
 void AboutWindow::buildCredits() {
-  creator_ = makeTitleLabel(QStringLiteral("CREATOR_TEXTBOX"), creditLine(), this);
-  placeInTwips(creator_, 120, 600, 4215, kTitleHeight);
+  creator_ = addTitleLabel(this, {"CREATOR_TEXTBOX", "", kCreatorRect});
+  creator_->setText(creditLine());
   creator_->installEventFilter(this);
 
-  auto* iconsLabel = new QLabel(QStringLiteral("Some Base Icons Used"), this);
-  iconsLabel->setObjectName(QStringLiteral("ICONS_WEBLINK_LABEL"));
-  placeInTwips(iconsLabel, 240, 1080, 1815, 255);
-
-  auto* iconsAddress = new QLineEdit(iconSetAddress(), this);
-  iconsAddress->setObjectName(QStringLiteral("ICONS_WEBLINK_TEXTBOX"));
+  addLabel(this, kIconsLabel, Qt::AlignLeft | Qt::AlignVCenter);
+  QLineEdit* iconsAddress = addTextBox(this, {"ICONS_WEBLINK_TEXTBOX", "", kIconsAddressRect});
+  iconsAddress->setText(iconSetAddress());
   iconsAddress->setFocusPolicy(Qt::ClickFocus);  // editable, but Tab passes it by
   iconsAddress->setCursorPosition(0);
-  placeInTwips(iconsAddress, 2040, 1080, 4335, 285);
 
-  // The separator runs from 120, 1440 to 6480, 1440: one pixel high.
   auto* line = new QFrame(this);
   line->setObjectName(QStringLiteral("Line1"));
   line->setFrameStyle(QFrame::HLine | QFrame::Plain);
-  line->setGeometry(twipsToPixels(120), twipsToPixels(1440), twipsToPixels(6480 - 120), 1);
+  line->setGeometry(twipsToPixels(kLineLeft), twipsToPixels(kLineY),
+                    twipsToPixels(kLineRight - kLineLeft), 1);
 }
 
 void AboutWindow::buildChoices() {
-  auto* frame = new QGroupBox(QStringLiteral("Run Now Button"), this);
-  frame->setObjectName(QStringLiteral("RUN_NOW_SELECTOR_FRAME"));
-  placeInTwips(frame, kFrameLeft, kFrameTop, 3015, 1455);
-  for (const RunNowBoxSpec& entry : kRunNowBoxes) {
-    auto* tickBox = new QCheckBox(QLatin1String(entry.caption), frame);
-    tickBox->setObjectName(QLatin1String(entry.name));
-    placeInTwips(tickBox, entry.left - kFrameLeft, entry.top - kFrameTop, entry.width,
-                 kTickBoxHeight);
-    runNowBoxes_[size_t(entry.choice)] = tickBox;
+  auto* frame = new QGroupBox(QLatin1String(kFrame.text), this);
+  placeControl(frame, kFrame);
+  for (const RunNowBox& entry : kRunNowBoxes) {
+    QCheckBox* tickBox = addCheckBox(frame, keyNameOf(entry.runNow), QLatin1String(entry.caption),
+                                     insideFrame(entry.rect, kFrame.rect));
+    runNowBoxes_[runNowIndex(entry.runNow)] = tickBox;
     connect(tickBox, &QCheckBox::stateChanged, this,
-            [this, choice = entry.choice] { applyRunNowRule(choice); });
+            [this, runNow = entry.runNow] { applyRunNowRule(runNow); });
   }
 
-  alwaysOnTop_ = new QCheckBox(QStringLiteral("Always On Top"), this);
-  alwaysOnTop_->setObjectName(QStringLiteral("AlwaysOnTop_TICKBOX"));
+  alwaysOnTop_ = addCheckBox(this, keyNameOf(Setting::AlwaysOnTop), QStringLiteral("Always On Top"),
+                             kAlwaysOnTopRect);
   alwaysOnTop_->setChecked(true);
-  placeInTwips(alwaysOnTop_, 4320, 1680, 1455, kTickBoxHeight);
   connect(alwaysOnTop_, &QCheckBox::stateChanged, this, &AboutWindow::applyAlwaysOnTopRule);
 }
 
 void AboutWindow::buildSaveButton() {
-  saveAndClose_ = new QPushButton(QStringLiteral("Save && Close"), this);  // "&&": no access key
-  saveAndClose_->setObjectName(QStringLiteral("SAVE_AND_CLOSE_BUTTON"));
+  saveAndClose_ = new QPushButton(QLatin1String(kSaveAndClose.text), this);
+  placeControl(saveAndClose_, kSaveAndClose);
   saveAndClose_->setDefault(true);
-  placeInTwips(saveAndClose_, 4200, 2160, 1695, 735);
   connect(saveAndClose_, &QPushButton::clicked, this, &AboutWindow::saveAndClose);
 }
 
 void AboutWindow::chainTabOrder() {
-  QWidget* previous = saveAndClose_;
-  setTabOrder(previous, alwaysOnTop_);
-  previous = alwaysOnTop_;
-  for (QCheckBox* tickBox : runNowBoxes_) {
-    setTabOrder(previous, tickBox);
-    previous = tickBox;
-  }
+  QList<QWidget*> order{saveAndClose_, alwaysOnTop_};
+  for (QCheckBox* tickBox : runNowBoxes_) order.append(tickBox);
+  ::chainTabOrder(order);
 }
 
 void AboutWindow::load() {
   assignStoredState(alwaysOnTop_, Setting::AlwaysOnTop);
-  RunNowStates stored{};
-  for (RunNowChoice choice : kRunNowChoices) {
-    stored[size_t(choice)] = assignStoredState(box(choice), settingOf(choice));
+  int storedChoices = 0;
+  for (Setting runNow : kRunNowSettings) {
+    if (assignStoredState(box(runNow), runNow) == 1) ++storedChoices;
   }
   lockOut();
   // A hand-edited store with several choices: the rules above leave the last of them
   // ticked, in load order; the bar then takes the window's five states whole, so that no
   // earlier unsaved choice stays live next to the one the window shows.
-  if (holdsSeveralChoices(stored)) makeBarMirrorRunNowBoxes();
+  if (storedChoices > 1) makeBarMirrorRunNowBoxes();
   saveAndClose_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -169,47 +176,49 @@ int AboutWindow::assignStoredState(QCheckBox* tickBox, Setting setting) {
   return state;
 }
 
-bool AboutWindow::isTicked(RunNowChoice choice) const {
-  return box(choice)->checkState() == Qt::Checked;
+QCheckBox* AboutWindow::box(Setting runNow) const {
+  return runNowBoxes_[runNowIndex(runNow)];
 }
 
-void AboutWindow::applyRunNowRule(RunNowChoice choice) {
-  const QList<RunNowChoice> others = othersOf(choice);
-  if (isTicked(choice)) {
-    bar_.setMirror(mirrorOf(choice), 1);
-    for (RunNowChoice other : others) box(other)->setChecked(false);  // may run its rule
-    for (RunNowChoice other : others) box(other)->setEnabled(false);
+bool AboutWindow::isTicked(Setting runNow) const {
+  return box(runNow)->checkState() == Qt::Checked;
+}
+
+void AboutWindow::applyRunNowRule(Setting runNow) {
+  const QList<Setting> others = othersOf(runNow);
+  if (isTicked(runNow)) {
+    bar_.setMirror(runNow, 1);
+    for (Setting other : others) box(other)->setChecked(false);  // may run its rule
+    for (Setting other : others) box(other)->setEnabled(false);
   } else {
-    bar_.setMirror(mirrorOf(choice), 0);
-    for (RunNowChoice other : others) box(other)->setEnabled(true);
+    bar_.setMirror(runNow, 0);
+    for (Setting other : others) box(other)->setEnabled(true);
   }
 }
 
 void AboutWindow::applyAlwaysOnTopRule() {
   const bool ticked = alwaysOnTop_->checkState() == Qt::Checked;
   bar_.setAlwaysOnTopTimerEnabled(ticked);
-  bar_.setMirror(Mirror::AlwaysOnTop, ticked ? 1 : 0);
+  bar_.setMirror(Setting::AlwaysOnTop, ticked ? 1 : 0);
 }
 
 void AboutWindow::lockOut() {
-  for (RunNowChoice choice : kRunNowChoices) {
-    if (!isTicked(choice)) continue;
-    for (RunNowChoice other : othersOf(choice)) box(other)->setEnabled(false);
+  for (Setting runNow : kRunNowSettings) {
+    if (!isTicked(runNow)) continue;
+    for (Setting other : othersOf(runNow)) box(other)->setEnabled(false);
   }
 }
 
 void AboutWindow::makeBarMirrorRunNowBoxes() {
-  for (RunNowChoice choice : kRunNowChoices) {
-    bar_.setMirror(mirrorOf(choice), tickStateOf(box(choice)));
-  }
+  for (Setting runNow : kRunNowSettings) bar_.setMirror(runNow, tickStateOf(box(runNow)));
 }
 
 void AboutWindow::saveAndClose() {
   {
     SettingsWriteBatch batch(store());
     writeTickState(store(), settingKey(Setting::AlwaysOnTop), tickStateOf(alwaysOnTop_));
-    for (RunNowChoice choice : kRunNowChoices) {
-      writeTickState(store(), settingKey(settingOf(choice)), tickStateOf(box(choice)));
+    for (Setting runNow : kRunNowSettings) {
+      writeTickState(store(), settingKey(runNow), tickStateOf(box(runNow)));
     }
   }
   accept();  // the close writes ABOUT_Left and ABOUT_Top

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/secondary_window.h"
-#include "settings_window/run_now_choice.h"
+#include "settings/key_catalogue.h"
+#include "widgets/secondary_window.h"
 
-class MainBar;
+class BarState;
 class QCheckBox;
 class QLabel;
 
@@ -17,7 +17,7 @@ class AboutWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
-  AboutWindow(MainBar& bar, QWidget* owner);
+  AboutWindow(BarState& bar, SettingsStore& store, QWidget* owner);
 
   // The product's fixed credits.
   static QString creditLine();
@@ -35,22 +35,23 @@ class AboutWindow : public SecondaryWindow {
   void buildSaveButton();
   void chainTabOrder();
 
-  QCheckBox* box(RunNowChoice choice) const { return runNowBoxes_[size_t(choice)]; }
-  bool isTicked(RunNowChoice choice) const;
+  // The check box of one of the five run-now choices (kRunNowSettings).
+  QCheckBox* box(Setting runNow) const;
+  bool isTicked(Setting runNow) const;
   // Reads the key and sets the box from it at once; returns the stored state.
   int assignStoredState(QCheckBox* box, Setting setting);
 
   // The rules; each runs on every change of its box's state, whoever made it.
-  void applyRunNowRule(RunNowChoice choice);
+  void applyRunNowRule(Setting runNow);
   void applyAlwaysOnTopRule();
   void lockOut();
   void makeBarMirrorRunNowBoxes();
 
   void saveAndClose();
 
-  MainBar& bar_;
+  BarState& bar_;
   QLabel* creator_ = nullptr;
-  std::array<QCheckBox*, kRunNowChoiceCount> runNowBoxes_{};
+  std::array<QCheckBox*, std::size(kRunNowSettings)> runNowBoxes_{};
   QCheckBox* alwaysOnTop_ = nullptr;
   QPushButton* saveAndClose_ = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 #include "recording_launcher.h"
 
 namespace {
@@ -34,7 +36,7 @@ TEST(ActionCatalogue, OnlyTheWholeLabelMatches) {
 TEST(ActionCatalogue, KeepsItsOrderAndTheRunNowMirrors) {
   const auto& catalogue = actionCatalogue();
   EXPECT_STREQ(catalogue[0].label, "SHUTDOWN PC");
-  EXPECT_EQ(catalogue[1].runNowMirror, Mirror::Restart);
+  EXPECT_EQ(catalogue[1].runNow, Setting::RunNowRestart);
   EXPECT_STREQ(catalogue[2].countdownStatus, "!!! HIBERNATING !!!");
   EXPECT_STREQ(catalogue[3].buttonName, "LOGOFF_BUTTON");
 }

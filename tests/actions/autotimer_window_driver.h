@@ -4,6 +4,7 @@
 // click, and deliver ticks of its counter without waiting for them.
 
 #include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,12 +16,14 @@
 #include "app/main_bar.h"
 #include "fake_window_manager.h"
 #include "modal_script.h"
+#include "qt_printers.h"
 #include "recording_launcher.h"
 #include "recording_store.h"
+#include "window_driver.h"
 
 namespace autotimer_test {
 
-inline const QString kWindow = QStringLiteral("OL_HALTDECK_AUTOTIMER_WINDOW");
+inline const QString kWindow = windowName(WindowId::Autotimer);
 inline const QString kWaiting = QStringLiteral("WAITING FOR USER INPUT");
 inline const QString kNoAction = QStringLiteral("!!! SELECT ACTION !!!");
 
@@ -53,10 +56,6 @@ inline QTimer* counter(QWidget* window) {
   QTimer* timer = window->findChild<QTimer*>(QStringLiteral("AUTOTIMER_COUNTER"));
   if (!timer) qFatal("no AUTOTIMER_COUNTER");
   return timer;
-}
-
-inline void click(QWidget* window, const char* name) {
-  QTest::mouseClick(button(window, name), Qt::LeftButton);
 }
 
 inline void typeTime(QWidget* window, const QString& text) {

@@ -3,8 +3,8 @@
 #include <QPointer>
 
 #include "actions/action_catalogue.h"
-#include "app/twips.h"
 #include "autotimer_window_driver.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -127,8 +127,7 @@ TEST_F(AutotimerWindowTest, CancelAbortsAndOkResumesFromTheShownTime) {
     click(window, "OK_BUTTON");
     for (int second = 0; second < 3; ++second) tick(window);
     ASSERT_EQ(countdownText(window), QStringLiteral("00:07:12"));
-    const QString shots = qEnvironmentVariable("HALTDECK_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) window->grab().save(shots + "/autotimer_window.png");
+    saveScreenshot(window, "autotimer_window");
 
     click(window, "CANCEL_BUTTON");
     EXPECT_EQ(status(window), QStringLiteral("!!! COUNTDOWN ABORTED !!!"));

@@ -12,9 +12,10 @@
 #include "recording_launcher.h"
 #include "recording_store.h"
 #include "settings/key_catalogue.h"
+#include "window_driver.h"
 
-inline const QString kConfirmWindow = QStringLiteral("OL_HALTDECK_CONFIRM_ACTION_WINDOW");
-inline const QString kRunOptionWindow = QStringLiteral("OL_HALTDECK_RUN_OPTION_WINDOW");
+inline const QString kConfirmWindow = windowName(WindowId::ConfirmAction);
+inline const QString kRunOptionWindow = windowName(WindowId::RunOptions);
 
 inline QString keyName(WindowId window, PlacementEdge edge) {
   return placementKey(window, edge).name;
@@ -43,9 +44,7 @@ class BarHarness {
     return *bar_;
   }
 
-  void click(const char* barButton) {
-    QTest::mouseClick(control<QPushButton>(&bar(), QLatin1String(barButton)), Qt::LeftButton);
-  }
+  void click(const char* barButton) { ::click(&bar(), QLatin1String(barButton)); }
 
   RecordingStore store;
   RecordingLauncher launcher;
@@ -57,18 +56,5 @@ class BarHarness {
 
 // Presses a window's button the way a user does.
 inline void press(QWidget* window, const char* button) {
-  QTest::mouseClick(control<QPushButton>(window, QLatin1String(button)), Qt::LeftButton);
-}
-
-// Sends a key to whatever has the focus in the window.
-inline void key(QWidget* window, Qt::Key key) {
-  QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-  QTest::keyClick(target, key);
-}
-
-// Runs an action from the event loop after the current script step has returned. A press
-// that opens a nested window must go this way: while a step runs, the script's timer
-// cannot fire again, so it could not act on the nested window.
-inline void later(QWidget* window, std::function<void()> action) {
-  QTimer::singleShot(0, window, std::move(action));
+  click(window, QLatin1String(button));
 }

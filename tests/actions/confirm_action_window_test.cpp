@@ -1,13 +1,16 @@
 #include "actions/confirm_action_window.h"
 
 #include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTextEdit>
 #include <functional>
+#include "qt_printers.h"
 
-#include "app/twips.h"
 #include "bar_harness.h"
+#include "layout_check.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -20,7 +23,7 @@ void openConfirmation(BarHarness& harness, const QString& label,
   harness.bar().setActionLabel(label);
   ModalScript script;
   script.then(kConfirmWindow, whileOpen).start();
-  openWindow<ConfirmActionWindow>(&harness.bar(), harness.bar());
+  openWindow<ConfirmActionWindow>(&harness.bar(), harness.bar(), harness.store, harness.launcher);
   EXPECT_TRUE(script.finished());
 }
 
@@ -144,11 +147,7 @@ TEST(ConfirmActionWindow, ShowsItsLayout) {
   BarHarness harness;
   openConfirmation(harness, "HIBERNATE PC", [](QWidget* window) {
     EXPECT_EQ(window->windowTitle(), "OL-HALTDECK - !!! CONFIRM ACTION !!!");
-    const struct {
-      const char* name;
-      QString text;
-      QRect twips;
-    } controls[] = {
+    const QList<ExpectedControl> controls = {
         {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 1815, 285}},
         {"OL_TITLE_3_TEXTBOX", "OL-HD", {2040, 0, 855, 285}},
         {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {3000, 0, 1935, 285}},
@@ -157,22 +156,14 @@ TEST(ConfirmActionWindow, ShowsItsLayout) {
         {"CANCEL_BUTTON", "Cancel", {2760, 960, 1335, 975}},
         {"CONFIRM_ACTION_QUESTION_TEXTBOX", "!!! CONFIRM ACTION !!!\n", {240, 2160, 4575, 405}},
     };
-    for (const auto& expected : controls) {
-      SCOPED_TRACE(expected.name);
+    expectLayout(window, controls);
+    for (const ExpectedControl& expected : controls) {
       QWidget* widget = control<QWidget>(window, expected.name);
-      const QRect& t = expected.twips;
-      EXPECT_EQ(widget->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
-      QString text;
-      if (auto* box = qobject_cast<QLineEdit*>(widget)) text = box->text();
-      if (auto* box = qobject_cast<QTextEdit*>(widget)) text = box->toPlainText();
-      if (auto* button = qobject_cast<QPushButton*>(widget)) text = button->text();
-      EXPECT_EQ(text, expected.text);
       if (!qobject_cast<QPushButton*>(widget)) {
-        EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << expected.name.toStdString();
       }
     }
-    const QString shots = qEnvironmentVariable("HALTDECK_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) window->grab().save(shots + "/confirm_action_window.png");
+    saveScreenshot(window, "confirm_action_window");
     window->close();
   });
 }

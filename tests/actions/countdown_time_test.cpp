@@ -1,8 +1,10 @@
 #include "actions/countdown_time.h"
 
 #include <gtest/gtest.h>
+
 #include <QDate>
 #include <QTime>
+#include "qt_printers.h"
 
 namespace {
 

@@ -1,25 +1,29 @@
 #include "actions/run_now_dispatch.h"
 
 #include <gtest/gtest.h>
+
 #include <QMap>
 #include <QStringList>
+#include "qt_printers.h"
 
 namespace {
 
-const char* mirrorName(Mirror mirror) {
+const char* mirrorName(Setting mirror) {
   switch (mirror) {
-    case Mirror::AlwaysOnTop:
+    case Setting::AlwaysOnTop:
       return "AlwaysOnTop";
-    case Mirror::Shutdown:
+    case Setting::RunNowShutdown:
       return "Shutdown";
-    case Mirror::Restart:
+    case Setting::RunNowRestart:
       return "Restart";
-    case Mirror::Hibernate:
+    case Setting::RunNowHibernate:
       return "Hibernate";
-    case Mirror::Logoff:
+    case Setting::RunNowLogoff:
       return "Logoff";
-    case Mirror::AlwaysAsk:
+    case Setting::RunNowAlwaysAsk:
       return "AlwaysAsk";
+    default:
+      break;
   }
   return "?";
 }
@@ -31,7 +35,7 @@ class RecordingBar {
   RunNowHooks hooks() {
     return {
         .readMirror =
-            [this](Mirror mirror) {
+            [this](Setting mirror) {
               events.append(QStringLiteral("read %1").arg(mirrorName(mirror)));
               return mirrors.value(mirror, 0);
             },
@@ -62,7 +66,7 @@ class RecordingBar {
     return windows;
   }
 
-  QMap<Mirror, int> mirrors;
+  QMap<Setting, int> mirrors;
   QString label = QStringLiteral("ACTION_TEXTBOX");
   std::function<void()> onOpen;
   QStringList events;
@@ -78,23 +82,23 @@ TEST(RunNowDispatch, NothingTickedReadsAllFiveInOrderAndOpensNothing) {
 
 TEST(RunNowDispatch, OneTickedBoxOpensItsWindow) {
   const struct {
-    Mirror ticked;
+    Setting ticked;
     QStringList events;
   } cases[] = {
-      {Mirror::Shutdown,
+      {Setting::RunNowShutdown,
        {"read Shutdown", "label SHUTDOWN PC", "confirm SHUTDOWN PC", "read Restart",
         "read Hibernate", "read Logoff", "read AlwaysAsk"}},
-      {Mirror::Restart,
+      {Setting::RunNowRestart,
        {"read Shutdown", "read Restart", "label RESTART PC", "confirm RESTART PC", "read Hibernate",
         "read Logoff", "read AlwaysAsk"}},
-      {Mirror::Hibernate,
+      {Setting::RunNowHibernate,
        {"read Shutdown", "read Restart", "read Hibernate", "label HIBERNATE PC",
         "confirm HIBERNATE PC", "read Logoff", "read AlwaysAsk"}},
-      {Mirror::Logoff,
+      {Setting::RunNowLogoff,
        {"read Shutdown", "read Restart", "read Hibernate", "read Logoff",
         "label LOGOFF CURRENT USER", "confirm LOGOFF CURRENT USER", "read AlwaysAsk"}},
       // Always Ask leaves the label alone: the select-option window writes it.
-      {Mirror::AlwaysAsk,
+      {Setting::RunNowAlwaysAsk,
        {"read Shutdown", "read Restart", "read Hibernate", "read Logoff", "read AlwaysAsk",
         "options"}},
   };
@@ -109,12 +113,12 @@ TEST(RunNowDispatch, OneTickedBoxOpensItsWindow) {
 
 TEST(RunNowDispatch, EveryTickedBoxOpensItsWindowInTurn) {
   RecordingBar bar;
-  bar.mirrors = {{Mirror::Shutdown, 1}, {Mirror::Logoff, 1}};
+  bar.mirrors = {{Setting::RunNowShutdown, 1}, {Setting::RunNowLogoff, 1}};
   dispatchRunNow(bar.hooks());
   EXPECT_EQ(bar.opened(), QStringList({"confirm SHUTDOWN PC", "confirm LOGOFF CURRENT USER"}));
 
   RecordingBar all;
-  for (Mirror mirror : kAllMirrors) all.mirrors[mirror] = 1;
+  for (Setting mirror : kMirroredSettings) all.mirrors[mirror] = 1;
   dispatchRunNow(all.hooks());
   EXPECT_EQ(all.opened(),
             QStringList({"confirm SHUTDOWN PC", "confirm RESTART PC", "confirm HIBERNATE PC",
@@ -124,11 +128,11 @@ TEST(RunNowDispatch, EveryTickedBoxOpensItsWindowInTurn) {
 
 TEST(RunNowDispatch, OnlyExactlyOneCountsAsTicked) {
   RecordingBar bar;
-  bar.mirrors = {{Mirror::Shutdown, 2},
-                 {Mirror::Restart, 1},
-                 {Mirror::Hibernate, 2},
-                 {Mirror::Logoff, -1},
-                 {Mirror::AlwaysAsk, 2}};
+  bar.mirrors = {{Setting::RunNowShutdown, 2},
+                 {Setting::RunNowRestart, 1},
+                 {Setting::RunNowHibernate, 2},
+                 {Setting::RunNowLogoff, -1},
+                 {Setting::RunNowAlwaysAsk, 2}};
   dispatchRunNow(bar.hooks());
   EXPECT_EQ(bar.opened(), QStringList({"confirm RESTART PC"}));
 }
@@ -137,10 +141,10 @@ TEST(RunNowDispatch, ReadsEachBoxAtTheMomentOfItsTest) {
   // A box that becomes ticked while an earlier window is open counts; one cleared by then
   // does not.
   RecordingBar bar;
-  bar.mirrors = {{Mirror::Shutdown, 1}, {Mirror::Hibernate, 1}};
+  bar.mirrors = {{Setting::RunNowShutdown, 1}, {Setting::RunNowHibernate, 1}};
   bar.onOpen = [&bar] {
-    bar.mirrors[Mirror::Logoff] = 1;
-    bar.mirrors[Mirror::Hibernate] = 0;
+    bar.mirrors[Setting::RunNowLogoff] = 1;
+    bar.mirrors[Setting::RunNowHibernate] = 0;
   };
   dispatchRunNow(bar.hooks());
   EXPECT_EQ(bar.opened(), QStringList({"confirm SHUTDOWN PC", "confirm LOGOFF CURRENT USER"}));

@@ -1,8 +1,10 @@
 // The roads a user takes from the bar's RUN NOW and TASK buttons, through real windows.
 #include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <functional>
+#include "qt_printers.h"
 
 #include "actions/confirm_action_window.h"
 #include "actions/run_option_window.h"

@@ -1,13 +1,16 @@
 #include "actions/run_option_window.h"
 
 #include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+#include "qt_printers.h"
 
 #include "actions/confirm_action_window.h"
-#include "app/twips.h"
 #include "bar_harness.h"
+#include "layout_check.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -16,7 +19,7 @@ const WindowId kConfirm = WindowId::ConfirmAction;
 
 void openRunOptions(BarHarness& harness, ModalScript& script) {
   script.start();
-  openWindow<RunOptionWindow>(&harness.bar(), harness.bar());
+  openWindow<RunOptionWindow>(&harness.bar(), harness.bar(), harness.store, harness.launcher);
   EXPECT_TRUE(script.finished());
 }
 
@@ -150,11 +153,7 @@ TEST(RunOptionWindow, ShowsItsLayout) {
     EXPECT_EQ(window->windowTitle(), "OL-HALTDECK - SELECT OPTION:");
     EXPECT_EQ(window->pos(), QPoint(67, 67));    // 1000 twips
     EXPECT_EQ(window->size(), QSize(297, 105));  // 4455 x 1575 twips of client area
-    const struct {
-      const char* name;
-      QString text;
-      QRect twips;
-    } controls[] = {
+    const QList<ExpectedControl> controls = {
         {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 2055, 285}},
         {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {2280, 0, 2055, 285}},
         {"SHUTDOWN_BUTTON", "", {240, 360, 615, 615}},
@@ -168,22 +167,12 @@ TEST(RunOptionWindow, ShowsItsLayout) {
         {"Label5", "Logoff", {2880, 1080, 495, 255}},
         {"Label6", "Cancel", {3600, 1080, 615, 255}},
     };
-    for (const auto& expected : controls) {
-      SCOPED_TRACE(expected.name);
-      QWidget* widget = control<QWidget>(window, expected.name);
-      const QRect& t = expected.twips;
-      EXPECT_EQ(widget->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
-      QString text;
-      if (auto* box = qobject_cast<QLineEdit*>(widget)) text = box->text();
-      if (auto* label = qobject_cast<QLabel*>(widget)) {
-        text = label->text();
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->width()) << "cut off";
-      }
-      if (auto* button = qobject_cast<QPushButton*>(widget)) text = button->text();
-      EXPECT_EQ(text, expected.text);
+    expectLayout(window, controls);
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+          << label->objectName().toStdString() << " is cut off";
     }
-    const QString shots = qEnvironmentVariable("HALTDECK_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) window->grab().save(shots + "/run_option_window.png");
+    saveScreenshot(window, "run_option_window");
     window->close();
   });
   openRunOptions(harness, script);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 #include "fake_window_manager.h"
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 #include <QPushButton>
 #include <QTest>
 
@@ -37,10 +39,10 @@ TEST_F(MainBarTest, OpensAtItsDefaultPlaceAndSizeWithTheTimerRunning) {
   EXPECT_EQ(bar->pos(), QPoint(67, 67));   // 1000 twips
   EXPECT_EQ(bar->size(), QSize(161, 41));  // 2500 x 945 outer, less the tool frame
   EXPECT_TRUE(bar->isAlwaysOnTopTimerEnabled());
-  EXPECT_EQ(bar->mirror(Mirror::AlwaysOnTop), 1);
+  EXPECT_EQ(bar->mirror(Setting::AlwaysOnTop), 1);
   EXPECT_EQ(bar->actionLabel(), QStringLiteral("ACTION_TEXTBOX"));
-  for (Mirror mirror :
-       {Mirror::Shutdown, Mirror::Restart, Mirror::Hibernate, Mirror::Logoff, Mirror::AlwaysAsk}) {
+  for (Setting mirror : {Setting::RunNowShutdown, Setting::RunNowRestart, Setting::RunNowHibernate,
+                         Setting::RunNowLogoff, Setting::RunNowAlwaysAsk}) {
     EXPECT_EQ(bar->mirror(mirror), 0);
   }
 }
@@ -53,8 +55,8 @@ TEST_F(MainBarTest, TakesStoredValuesAndAHandWrittenWidthThatItNeverWritesBack) 
   const auto bar = makeBar();
   EXPECT_EQ(bar->width(), 327);  // (5000 - 90) / 15
   EXPECT_FALSE(bar->isAlwaysOnTopTimerEnabled());
-  EXPECT_EQ(bar->mirror(Mirror::Logoff), 1);
-  EXPECT_EQ(bar->mirror(Mirror::Restart), 2);
+  EXPECT_EQ(bar->mirror(Setting::RunNowLogoff), 1);
+  EXPECT_EQ(bar->mirror(Setting::RunNowRestart), 2);
 
   bar->close();
   EXPECT_FALSE(store.writtenKeys().contains("MAIN_Width"));
@@ -64,8 +66,8 @@ TEST_F(MainBarTest, ClosingWritesPositionAndTheAlwaysOnTopMirrorAndEndsTheRun) {
   const auto bar = makeBar();
   bar->show();
   bar->move(-30, 4);
-  bar->setMirror(Mirror::AlwaysOnTop, 0);
-  bar->setMirror(Mirror::Shutdown, 1);
+  bar->setMirror(Setting::AlwaysOnTop, 0);
+  bar->setMirror(Setting::RunNowShutdown, 1);
   bool ended = false;
   QObject::connect(bar.get(), &MainBar::closed, [&] { ended = true; });
   store.clearAccesses();

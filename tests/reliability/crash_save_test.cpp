@@ -2,10 +2,12 @@
 // killed with SIGKILL at random moments, at least 200 times: after every kill the file
 // parses and holds one whole set of saved values, the old one or the new one.
 #include <gtest/gtest.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include "qt_printers.h"
 
 #include "save_loop_process.h"
 #include "save_loop_values.h"

@@ -1,8 +1,10 @@
 // Every seed and every kept regression input of the fuzz targets, run through the same
 // checks the targets make, in the ordinary test suite (no fuzzer needed).
 #include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
+#include "qt_printers.h"
 
 #include "fuzz_checks.h"
 

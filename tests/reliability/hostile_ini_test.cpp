@@ -3,12 +3,15 @@
 // texts held replacement characters, and what it writes leaves the rest of the file as
 // it read it.
 #include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include "qt_printers.h"
 
 #include "hostile_values.h"
+#include "platform/platform_settings.h"
 #include "recording_launcher.h"
 #include "recording_store.h"
 #include "settings/qsettings_store.h"

@@ -3,6 +3,7 @@
 // is the stored text exactly as the rules build it, each program receives its arguments
 // as the Windows command-line rules split that line, and no shell ever runs any of it.
 #include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -11,10 +12,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include "qt_printers.h"
 
 #include "../remote/program_swap_launcher.h"
-#include "actions/command_line_split.h"
 #include "modal_script.h"
+#include "platform/command_line_split.h"
 #include "probe_output.h"
 #include "recording_store.h"
 #include "remote/remote_command_rules.h"

@@ -3,9 +3,11 @@
 // key's form: a value outside the form counts as the key's default, a valid one as
 // itself. The window shows the same, writes the same and nothing else.
 #include <gtest/gtest.h>
+
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include "qt_printers.h"
 
 #include "hostile_values.h"
 #include "modal_script.h"

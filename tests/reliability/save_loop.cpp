@@ -22,9 +22,10 @@
 #include <cstdio>
 #include <functional>
 
-#include "actions/command_launcher.h"
 #include "app/main_bar.h"
 #include "fake_window_manager.h"
+#include "platform/command_launcher.h"
+#include "platform/platform_settings.h"
 #include "remote/sgui_advanced.h"
 #include "remote/sgui_simple.h"
 #include "save_loop_values.h"
@@ -143,7 +144,7 @@ int instance(SettingsStore& store, CommandLauncher& launcher, bool advanced, con
   const QString tag = advanced ? QStringLiteral("A") : QStringLiteral("B");
   bar.show();
   bar.move(advanced ? QPoint(10, 20) : QPoint(30, 40));
-  bar.setMirror(Mirror::AlwaysOnTop, advanced ? 0 : 1);
+  bar.setMirror(Setting::AlwaysOnTop, advanced ? 0 : 1);
   int last = -1;
   whenModalShown([&](QWidget* window) {
     const QDeadlineTimer giveUp(60000);

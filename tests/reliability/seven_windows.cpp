@@ -1,6 +1,7 @@
 #include "seven_windows.h"
 
 #include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
+#include "qt_printers.h"
 
 #include "actions/autotimer_window.h"
 #include "actions/confirm_action_window.h"
@@ -76,7 +78,7 @@ QString shownText(const QString& text) {
 
 QStringList barState(const MainBar& bar) {
   QStringList state;
-  for (Mirror mirror : kAllMirrors) {
+  for (Setting mirror : kMirroredSettings) {
     state.append(QStringLiteral("mirror %1=%2").arg(int(mirror)).arg(bar.mirror(mirror)));
   }
   state.append(QStringLiteral("always-on-top timer %1").arg(bar.isAlwaysOnTopTimerEnabled()));
@@ -140,13 +142,13 @@ void openOverBar(WindowId id, MainBar& bar) {
     case WindowId::Main:
       break;
     case WindowId::About:
-      openWindow<AboutWindow>(&bar, bar);
+      openWindow<AboutWindow>(&bar, bar, store);
       break;
     case WindowId::RunOptions:
-      openWindow<RunOptionWindow>(&bar, bar);
+      openWindow<RunOptionWindow>(&bar, bar, store, launcher);
       break;
     case WindowId::ConfirmAction:
-      openWindow<ConfirmActionWindow>(&bar, bar);
+      openWindow<ConfirmActionWindow>(&bar, bar, store, launcher);
       break;
     case WindowId::Autotimer:
       openWindow<AutotimerWindow>(&bar, store, launcher);

@@ -3,8 +3,10 @@
 // save reaches it whole, and once both have closed every key holds the value of the run
 // that wrote it last (the shared timeout and the bar's keys: the run that closed last).
 #include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include "qt_printers.h"
 
 #include "save_loop_process.h"
 #include "save_loop_values.h"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QWidget>
@@ -7,7 +9,7 @@
 #include "recording_launcher.h"
 #include "remote/command_box.h"
 #include "remote/remote_row_controls.h"
-#include "remote/tick_box.h"
+#include "widgets/tick_box.h"
 
 namespace {
 

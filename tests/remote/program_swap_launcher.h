@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "actions/command_launcher.h"
+#include "platform/command_launcher.h"
 
 // Hands remote command lines to a real launcher with their program name `shutdown`
 // replaced by a harmless program, so that nothing started through it can shut anything

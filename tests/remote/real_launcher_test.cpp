@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "actions/command_line_split.h"
+#include "platform/command_line_split.h"
 #include "probe_output.h"
 #include "program_swap_launcher.h"
 #include "remote/remote_command_rules.h"
@@ -93,7 +93,7 @@ TEST_F(RealLauncherTest, WhatTheSimpleWindowRunsIsWhatItTyped) {
   RecordingStore store;
   const QString output = nextProbeOutput();
   inside(
-      kSimpleWindow, [&] { openWindow<SguiSimple>(nullptr, store, launcher); },
+      WindowId::SguiSimple, [&] { openWindow<SguiSimple>(nullptr, store, launcher); },
       [](QWidget* w) {
         QTest::keyClicks(control<QLineEdit>(w, keyName(Setting::SimplePcName)),
                          QStringLiteral("PC01 & calc"));
@@ -117,7 +117,7 @@ TEST_F(RealLauncherTest, AbortAllGoesOnPastLaunchesThatFail) {
   store.preset(keyName(Setting::RowPcName, kRemoteRowCount), QStringLiteral("LAST"));
   const QString output = nextProbeOutput();
   inside(
-      kAdvancedWindow, [&] { openWindow<SguiAdvanced>(nullptr, store, failing); },
+      WindowId::SguiAdvanced, [&] { openWindow<SguiAdvanced>(nullptr, store, failing); },
       [](QWidget* w) { click(w, QStringLiteral("ABORT_ALL_BUTTON")); });
   EXPECT_EQ(failing.launched.size(), 30);
   EXPECT_EQ(probeArguments(output), (QStringList{"/a", "/m", "\\\\LAST"}));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 #include "remote/remote_command_rules.h"
 
 namespace {

@@ -1,5 +1,3 @@
-#include <QDir>
-
 #include "remote_windows.h"
 
 // Saves pictures of both remote windows for the documentation when HALTDECK_SCREENSHOT_DIR
@@ -17,10 +15,10 @@ TEST_F(RemoteWindowsTest, SavesScreenshotsWhenAskedTo) {
   }
   insideSimple([&](QWidget* w) {
     click(w, QStringLiteral("RUN_SSS_BUTTON"));
-    EXPECT_TRUE(w->grab().save(QDir(folder).filePath(QStringLiteral("sgui_simple.png"))));
+    saveScreenshot(w, "sgui_simple");
   });
   insideAdvanced([&](QWidget* w) {
     click(w, QStringLiteral("ABORT_ALL_BUTTON"));
-    EXPECT_TRUE(w->grab().save(QDir(folder).filePath(QStringLiteral("sgui_advanced.png"))));
+    saveScreenshot(w, "sgui_advanced");
   });
 }

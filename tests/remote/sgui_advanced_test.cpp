@@ -2,8 +2,8 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "app/twips.h"
 #include "remote_windows.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -73,12 +73,7 @@ TEST_F(SguiAdvancedTest, EmptyStoreOpensWithDefaultsAfter155ReadsInOrder) {
 }
 
 TEST_F(SguiAdvancedTest, HeaderAndFooterSitWhereTheLayoutPutsThem) {
-  struct Place {
-    QString name;
-    QString text;
-    QRect twips;
-  };
-  const Place places[] = {
+  const QList<ExpectedControl> places = {
       {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 2655, 375}},
       {"OL_TITLE_2", "OL-HALTDECK", {2880, 120, 2055, 375}},
       {"SHUTDOWN_TIMEOUT_1_LABEL", "Shutdown Timeout (Seconds)", {5040, 120, 2175, 255}},
@@ -93,13 +88,7 @@ TEST_F(SguiAdvancedTest, HeaderAndFooterSitWhereTheLayoutPutsThem) {
       {"ALL_CMD_COMMANDS_TEXTBOX", "!!! COMMAND GENERATED AT RUNTIME !!!", {8760, 6360, 5535, 375}},
   };
   SguiAdvanced window(store, launcher, nullptr);
-  for (const Place& place : places) {
-    QWidget* widget = control<QWidget>(&window, place.name);
-    const QRect& t = place.twips;
-    EXPECT_EQ(widget->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()))
-        << place.name.toStdString();
-    EXPECT_EQ(widget->property("text").toString(), place.text) << place.name.toStdString();
-  }
+  expectLayout(&window, places);
   const QFrame* rule = control<QFrame>(&window, QStringLiteral("Line1"));
   EXPECT_EQ(rule->frameShape(), QFrame::VLine);
   EXPECT_EQ(rule->geometry().top(), twipsToPixels(600));
@@ -126,22 +115,21 @@ TEST_F(SguiAdvancedTest, ThirtyRowsInTwoColumnsOfFifteen) {
       {[](int n) { return QStringLiteral("ABORT_%1_BUTTON").arg(n); }, "Abort", 6480, 615, 255},
   };
   SguiAdvanced window(store, launcher, nullptr);
+  QList<ExpectedControl> grid;
   for (int n = 1; n <= kRemoteRowCount; ++n) {
     const int top = 720 + 360 * ((n - 1) % 15);
     const int shift = n <= 15 ? 0 : 7200;
     for (const Field& field : fields) {
-      QWidget* widget = control<QWidget>(&window, field.name(n));
-      EXPECT_EQ(widget->geometry(), twipsRect(field.x + shift, top, field.width, field.height))
-          << field.name(n).toStdString();
       const QString caption = field.caption ? QLatin1String(field.caption) : QString::number(n);
-      EXPECT_EQ(widget->property("text").toString(), caption) << field.name(n).toStdString();
+      grid.append({field.name(n), caption, {field.x + shift, top, field.width, field.height}});
     }
   }
+  expectLayout(&window, grid);
   // The two ends of the numbered family, spelled out.
   EXPECT_EQ(control<QLineEdit>(&window, QStringLiteral("Text30"))->text(), QStringLiteral("2"));
   EXPECT_EQ(control<QLineEdit>(&window, QStringLiteral("Text58"))->text(), QStringLiteral("30"));
   EXPECT_EQ(control<QLineEdit>(&window, QStringLiteral("Text58"))->geometry().topLeft(),
-            twipsRect(7320, 5760, 0, 0).topLeft());
+            toPixels({7320, 5760, 0, 0}).topLeft());
   const QLineEdit* number = control<QLineEdit>(&window, QStringLiteral("PC_NUMBER_1_TEXTBOX"));
   EXPECT_EQ(number->font().weight(), QFont::Black);
   EXPECT_EQ(number->alignment(), Qt::AlignCenter);

@@ -2,9 +2,9 @@
 #include <QLabel>
 
 #include "app/main_bar.h"
-#include "app/twips.h"
 #include "fake_window_manager.h"
 #include "remote_windows.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -67,12 +67,7 @@ TEST_F(SguiSimpleTest, EmptyStoreOpensWithDefaultsAfterNineReadsInOrder) {
 }
 
 TEST_F(SguiSimpleTest, ControlsSitWhereTheLayoutPutsThemInTabOrder) {
-  struct Place {
-    QString name;
-    QString text;
-    QRect twips;
-  };
-  const Place places[] = {
+  const QList<ExpectedControl> places = {
       {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1575, 375}},
       {"OL_TITLE_2", "OL-HALTDECK", {1800, 120, 1695, 375}},
       {"SGUI_SIMPLE_LABEL", "SHUTDOWN GUI - SIMPLE", {3600, 120, 2655, 375}},
@@ -103,14 +98,7 @@ TEST_F(SguiSimpleTest, ControlsSitWhereTheLayoutPutsThemInTabOrder) {
                              "ABORT_SSS_BUTTON",
                              "ALL_CMD_COMMANDS_TEXTBOX"};
   SguiSimple window(store, launcher, nullptr);
-  for (const Place& place : places) {
-    QWidget* widget = control<QWidget>(&window, place.name);
-    const QRect& t = place.twips;
-    EXPECT_EQ(widget->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()))
-        << place.name.toStdString();
-    QString text = widget->property("text").toString();
-    EXPECT_EQ(text, place.text) << place.name.toStdString();
-  }
+  expectLayout(&window, places);
   QStringList chain;
   QWidget* widget = control<QWidget>(&window, tabOrder.first());
   do {
@@ -308,7 +296,7 @@ TEST_F(SguiSimpleTest, TheBarButtonOpensTheWindowOverTheBar) {
   FakeWindowManager windowManager;
   MainBar bar(AppServices{store, launcher, windowManager});
   inside(
-      kSimpleWindow, [&bar] { click(&bar, QStringLiteral("OL_SHUTDOWN_GUI_BUTTON")); },
+      WindowId::SguiSimple, [&bar] { click(&bar, QStringLiteral("OL_SHUTDOWN_GUI_BUTTON")); },
       [&bar](QWidget* w) {
         EXPECT_EQ(w->parentWidget(), &bar);
         EXPECT_TRUE(w->isModal());

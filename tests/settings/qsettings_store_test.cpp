@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/platform_settings.h"
 #include "settings/key_catalogue.h"
 #include "settings/settings_location.h"
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);

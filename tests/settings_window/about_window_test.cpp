@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -8,19 +9,24 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include "qt_printers.h"
 
 #include "app/main_bar.h"
-#include "app/twips.h"
 #include "fake_window_manager.h"
+#include "layout_check.h"
 #include "modal_script.h"
 #include "recording_launcher.h"
 #include "recording_store.h"
 #include "settings_window/about_window.h"
-#include "settings_window/run_now_choice.h"
+#include "window_driver.h"
 
 namespace {
 
-const QString kWindowName = QStringLiteral("OL_HALTDECK_ABOUT");
+const QString kWindowName = windowName(WindowId::About);
+
+// Tick states of the five run-now choices, in the order of kRunNowSettings.
+using RunNowStates = std::array<int, std::size(kRunNowSettings)>;
+constexpr size_t kRunNowChoiceCount = std::size(kRunNowSettings);
 
 QString key(Setting setting) {
   return settingKey(setting).name;
@@ -33,9 +39,6 @@ QString aboutKey(PlacementEdge edge) {
 QCheckBox* tickBox(QWidget* window, Setting setting) {
   return control<QCheckBox>(window, key(setting));
 }
-QCheckBox* tickBox(QWidget* window, RunNowChoice choice) {
-  return tickBox(window, settingOf(choice));
-}
 
 // Clicks the box's indicator and checks that the click landed.
 void click(QCheckBox* box) {
@@ -46,16 +49,16 @@ void click(QCheckBox* box) {
 
 RunNowStates windowStates(QWidget* window) {
   RunNowStates states{};
-  for (RunNowChoice choice : kRunNowChoices) {
-    states[size_t(choice)] = tickBox(window, choice)->isChecked() ? 1 : 0;
+  for (size_t i = 0; i < kRunNowChoiceCount; ++i) {
+    states[i] = tickBox(window, kRunNowSettings[i])->isChecked() ? 1 : 0;
   }
   return states;
 }
 
 std::array<bool, kRunNowChoiceCount> windowEnabled(QWidget* window) {
   std::array<bool, kRunNowChoiceCount> enabled{};
-  for (RunNowChoice choice : kRunNowChoices) {
-    enabled[size_t(choice)] = tickBox(window, choice)->isEnabled();
+  for (size_t i = 0; i < kRunNowChoiceCount; ++i) {
+    enabled[i] = tickBox(window, kRunNowSettings[i])->isEnabled();
   }
   return enabled;
 }
@@ -81,21 +84,19 @@ class AboutWindowTest : public ::testing::Test {
       if (window->isVisible()) window->close();
     });
     script.start();
-    QTest::mouseClick(control<QPushButton>(&owner, QStringLiteral("OL_BUTTON")), Qt::LeftButton);
+    ::click(&owner, QStringLiteral("OL_BUTTON"));
     EXPECT_TRUE(script.finished());
   }
 
   RunNowStates barStates() {
     RunNowStates states{};
-    for (RunNowChoice choice : kRunNowChoices) {
-      states[size_t(choice)] = bar().mirror(mirrorOf(choice));
-    }
+    for (size_t i = 0; i < kRunNowChoiceCount; ++i) states[i] = bar().mirror(kRunNowSettings[i]);
     return states;
   }
 
   void presetRunNow(const RunNowStates& states) {
-    for (RunNowChoice choice : kRunNowChoices) {
-      store.preset(key(settingOf(choice)), QString::number(states[size_t(choice)]));
+    for (size_t i = 0; i < kRunNowChoiceCount; ++i) {
+      store.preset(key(kRunNowSettings[i]), QString::number(states[i]));
     }
   }
 
@@ -122,26 +123,26 @@ TEST_F(AboutWindowTest, EmptyStoreOpensOnDefaultsAndLeavesTheBarAlone) {
                            key(Setting::RunNowLogoff), key(Setting::RunNowAlwaysAsk)}));
   });
   EXPECT_EQ(barStates(), before);
-  EXPECT_EQ(bar().mirror(Mirror::AlwaysOnTop), 1);
+  EXPECT_EQ(bar().mirror(Setting::AlwaysOnTop), 1);
   EXPECT_TRUE(bar().isAlwaysOnTopTimerEnabled());
   EXPECT_EQ(store.writtenKeys(), kPositionKeys);  // the close box stores the position only
 }
 
 TEST_F(AboutWindowTest, RunNowClicksGreyTheOthersAndDriveTheBarAtOnce) {
   openAbout([&](QWidget* window) {
-    click(tickBox(window, RunNowChoice::Restart));
+    click(tickBox(window, Setting::RunNowRestart));
     EXPECT_EQ(windowStates(window), (RunNowStates{0, 1, 0, 0, 0}));
     EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{false, true, false, false, false}));
     EXPECT_EQ(barStates(), (RunNowStates{0, 1, 0, 0, 0}));
 
-    click(tickBox(window, RunNowChoice::Restart));
+    click(tickBox(window, Setting::RunNowRestart));
     EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{true, true, true, true, true}));
     EXPECT_EQ(barStates(), (RunNowStates{0, 0, 0, 0, 0}));
 
-    click(tickBox(window, RunNowChoice::AlwaysAsk));
+    click(tickBox(window, Setting::RunNowAlwaysAsk));
     EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{false, false, false, false, true}));
-    click(tickBox(window, RunNowChoice::AlwaysAsk));
-    click(tickBox(window, RunNowChoice::Shutdown));
+    click(tickBox(window, Setting::RunNowAlwaysAsk));
+    click(tickBox(window, Setting::RunNowShutdown));
     EXPECT_EQ(barStates(), (RunNowStates{1, 0, 0, 0, 0}));
   });
   EXPECT_EQ(store.writtenKeys(), kPositionKeys);
@@ -149,10 +150,9 @@ TEST_F(AboutWindowTest, RunNowClicksGreyTheOthersAndDriveTheBarAtOnce) {
 
 TEST_F(AboutWindowTest, SaveAndCloseWritesTheSixSettingsThenThePosition) {
   openAbout([](QWidget* window) {
-    click(tickBox(window, RunNowChoice::Logoff));
-    const QString shots = qEnvironmentVariable("HALTDECK_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) window->grab().save(shots + "/about_window.png");
-    QTest::mouseClick(control<QPushButton>(window, "SAVE_AND_CLOSE_BUTTON"), Qt::LeftButton);
+    click(tickBox(window, Setting::RunNowLogoff));
+    saveScreenshot(window, "about_window");
+    ::click(window, QStringLiteral("SAVE_AND_CLOSE_BUTTON"));
     EXPECT_FALSE(window->isVisible());
   });
   const QStringList writes = store.writes();
@@ -166,7 +166,7 @@ TEST_F(AboutWindowTest, SaveAndCloseWritesTheSixSettingsThenThePosition) {
 
 TEST_F(AboutWindowTest, EnterPressesSaveAndCloseAndEscClosesWithoutStoring) {
   openAbout([](QWidget* window) {
-    QCheckBox* hibernate = tickBox(window, RunNowChoice::Hibernate);
+    QCheckBox* hibernate = tickBox(window, Setting::RunNowHibernate);
     click(hibernate);
     hibernate->setFocus();
     QTest::keyClick(hibernate, Qt::Key_Return);
@@ -176,17 +176,17 @@ TEST_F(AboutWindowTest, EnterPressesSaveAndCloseAndEscClosesWithoutStoring) {
   EXPECT_EQ(store.writtenKeys().size(), 8);
 
   openAbout([](QWidget* window) {
-    click(tickBox(window, RunNowChoice::Hibernate));
+    click(tickBox(window, Setting::RunNowHibernate));
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
   });
   EXPECT_EQ(store.writtenKeys(), kPositionKeys);
   EXPECT_EQ(store.value(key(Setting::RunNowHibernate)), "1");
-  EXPECT_EQ(bar().mirror(Mirror::Hibernate), 0);
+  EXPECT_EQ(bar().mirror(Setting::RunNowHibernate), 0);
 }
 
 TEST_F(AboutWindowTest, UnsavedChoiceStaysLiveOnTheBarUntilTheProgramEnds) {
-  openAbout([](QWidget* window) { click(tickBox(window, RunNowChoice::Hibernate)); });
+  openAbout([](QWidget* window) { click(tickBox(window, Setting::RunNowHibernate)); });
   EXPECT_EQ(store.writtenKeys(), kPositionKeys);
   EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 0, 0}));
 
@@ -195,7 +195,7 @@ TEST_F(AboutWindowTest, UnsavedChoiceStaysLiveOnTheBarUntilTheProgramEnds) {
   openAbout([&](QWidget* window) {
     EXPECT_EQ(windowStates(window), (RunNowStates{0, 0, 0, 0, 0}));
     EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 0, 0}));
-    click(tickBox(window, RunNowChoice::Logoff));
+    click(tickBox(window, Setting::RunNowLogoff));
     EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 1, 0}));
   });
 
@@ -211,12 +211,12 @@ TEST_F(AboutWindowTest, StoredChoiceComesBackThroughItsRuleOnEveryOpening) {
   store.preset(key(Setting::RunNowShutdown), "1");
   openAbout([&](QWidget* window) {
     EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{true, false, false, false, false}));
-    click(tickBox(window, RunNowChoice::Shutdown));
-    EXPECT_EQ(bar().mirror(Mirror::Shutdown), 0);
+    click(tickBox(window, Setting::RunNowShutdown));
+    EXPECT_EQ(bar().mirror(Setting::RunNowShutdown), 0);
   });
   openAbout([&](QWidget* window) {
-    EXPECT_TRUE(tickBox(window, RunNowChoice::Shutdown)->isChecked());
-    EXPECT_EQ(bar().mirror(Mirror::Shutdown), 1);
+    EXPECT_TRUE(tickBox(window, Setting::RunNowShutdown)->isChecked());
+    EXPECT_EQ(bar().mirror(Setting::RunNowShutdown), 1);
   });
 }
 
@@ -227,15 +227,15 @@ TEST_F(AboutWindowTest, AlwaysOnTopStartsAndStopsTheBarTimer) {
   openAbout([&](QWidget* window) {
     EXPECT_FALSE(tickBox(window, Setting::AlwaysOnTop)->isChecked());
     EXPECT_FALSE(owner.isAlwaysOnTopTimerEnabled());
-    EXPECT_EQ(owner.mirror(Mirror::AlwaysOnTop), 0);
+    EXPECT_EQ(owner.mirror(Setting::AlwaysOnTop), 0);
 
     click(tickBox(window, Setting::AlwaysOnTop));
     EXPECT_TRUE(owner.isAlwaysOnTopTimerEnabled());
-    EXPECT_EQ(owner.mirror(Mirror::AlwaysOnTop), 1);
+    EXPECT_EQ(owner.mirror(Setting::AlwaysOnTop), 1);
 
     click(tickBox(window, Setting::AlwaysOnTop));
     EXPECT_FALSE(owner.isAlwaysOnTopTimerEnabled());
-    EXPECT_EQ(owner.mirror(Mirror::AlwaysOnTop), 0);
+    EXPECT_EQ(owner.mirror(Setting::AlwaysOnTop), 0);
   });
   // Not saved here, but the bar stores its mirror when it closes.
   EXPECT_EQ(store.writtenKeys(), kPositionKeys);
@@ -274,7 +274,7 @@ TEST_F(AboutWindowTest, EveryStoredCombinationEndsWithAtMostOneChoice) {
 
 TEST_F(AboutWindowTest, SeveralStoredChoicesAlsoDropAnEarlierUnsavedChoiceFromTheBar) {
   presetRunNow({1, 0, 1, 0, 0});
-  bar().setMirror(Mirror::Restart, 1);  // ticked earlier in this run, never saved
+  bar().setMirror(Setting::RunNowRestart, 1);  // ticked earlier in this run, never saved
   openAbout([&](QWidget* window) {
     EXPECT_EQ(windowStates(window), (RunNowStates{0, 0, 1, 0, 0}));
     EXPECT_EQ(barStates(), (RunNowStates{0, 0, 1, 0, 0}));
@@ -298,51 +298,31 @@ TEST_F(AboutWindowTest, DoubleClickOnTheCreditLineShowsTheContactAddress) {
   EXPECT_TRUE(AboutWindow::contactAddress().endsWith("example.com"));
 }
 
-struct ControlSpec {
-  const char* name;
-  const char* text;
-  int left, top, width, height;
-};
-
-QString textOf(QWidget* control) {
-  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
-  if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->title();
-  return {};
-}
-
 TEST_F(AboutWindowTest, LaysOutItsControlsAndTabOrder) {
-  const ControlSpec controls[] = {
-      {"OL_TITLE_1", "OAK-LANTERN", 120, 120, 1815, 375},
-      {"OL_TITLE_2", "OL-HALTDECK", 2040, 120, 1815, 375},
-      {"OL_TITLE_3", "OL-HD", 3960, 120, 975, 375},
-      {"VERSION_TEXTBOX", "Version 1.0", 5040, 120, 1455, 375},
-      {"CREATOR_TEXTBOX", nullptr, 120, 600, 4215, 375},
-      {"ICONS_WEBLINK_LABEL", "Some Base Icons Used", 240, 1080, 1815, 255},
-      {"ICONS_WEBLINK_TEXTBOX", nullptr, 2040, 1080, 4335, 285},
-      {"Line1", "", 120, 1440, 6360, 15},
-      {"RUN_NOW_SELECTOR_FRAME", "Run Now Button", 480, 1560, 3015, 1455},
-      {"SHUTDOWN_TICKBOX", "Shutdown", 600, 1920, 1095, 255},
-      {"RESTART_TICKBOX", "Restart", 600, 2280, 855, 255},
-      {"HIBERNATE_TICKBOX", "Hibernate", 600, 2640, 1095, 255},
-      {"LOGOFF_TICKBOX", "Logoff", 2160, 1920, 855, 255},
-      {"ALWAYS_ASK_TICKBOX", "Always Ask", 2160, 2280, 1215, 255},
-      {"AlwaysOnTop_TICKBOX", "Always On Top", 4320, 1680, 1455, 255},
-      {"SAVE_AND_CLOSE_BUTTON", "Save && Close", 4200, 2160, 1695, 735},
+  const QList<ExpectedControl> controls = {
+      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1815, 375}},
+      {"OL_TITLE_2", "OL-HALTDECK", {2040, 120, 1815, 375}},
+      {"OL_TITLE_3", "OL-HD", {3960, 120, 975, 375}},
+      {"VERSION_TEXTBOX", "Version 1.0", {5040, 120, 1455, 375}},
+      {"CREATOR_TEXTBOX", "Created By OAK-LANTERN", {120, 600, 4215, 375}},
+      {"ICONS_WEBLINK_LABEL", "Some Base Icons Used", {240, 1080, 1815, 255}},
+      {"ICONS_WEBLINK_TEXTBOX",
+       "https://example.org/ol-haltdeck/pictures",
+       {2040, 1080, 4335, 285}},
+      {"Line1", "", {120, 1440, 6360, 15}},
+      {"RUN_NOW_SELECTOR_FRAME", "Run Now Button", {480, 1560, 3015, 1455}},
+      {"SHUTDOWN_TICKBOX", "Shutdown", {600, 1920, 1095, 255}},
+      {"RESTART_TICKBOX", "Restart", {600, 2280, 855, 255}},
+      {"HIBERNATE_TICKBOX", "Hibernate", {600, 2640, 1095, 255}},
+      {"LOGOFF_TICKBOX", "Logoff", {2160, 1920, 855, 255}},
+      {"ALWAYS_ASK_TICKBOX", "Always Ask", {2160, 2280, 1215, 255}},
+      {"AlwaysOnTop_TICKBOX", "Always On Top", {4320, 1680, 1455, 255}},
+      {"SAVE_AND_CLOSE_BUTTON", "Save && Close", {4200, 2160, 1695, 735}},
   };
   openAbout([&](QWidget* window) {
     EXPECT_EQ(window->windowTitle(), "OL-HALTDECK - ABOUT");
-    EXPECT_EQ(window->size(), twipsRect(0, 0, 6630, 3285).size());
-    for (const ControlSpec& entry : controls) {
-      SCOPED_TRACE(entry.name);
-      auto* widget = control<QWidget>(window, entry.name);
-      EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()),
-                twipsRect(entry.left, entry.top, entry.width, entry.height));
-      if (entry.text) {
-        EXPECT_EQ(textOf(widget), entry.text);
-      }
-    }
+    EXPECT_EQ(window->size(), toPixels({0, 0, 6630, 3285}).size());
+    expectLayout(window, controls);
 
     QStringList tabOrder;
     for (int step = 0; step < 8; ++step) {

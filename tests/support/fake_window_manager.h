@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "app/window_manager.h"
+#include "platform/window_manager.h"
 
 // Answers the foreground query with a set window and records every call in order.
 class FakeWindowManager : public WindowManager {

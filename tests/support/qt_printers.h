@@ -1,6 +1,6 @@
 #pragma once
 
-// Readable failure messages for Qt types in GoogleTest; included in every test source.
+// Readable failure messages for Qt types in GoogleTest; every test source includes it.
 #include <QString>
 #include <QStringList>
 #include <ostream>

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "actions/command_launcher.h"
+#include "platform/command_launcher.h"
 
 // Records every launch instead of starting anything.
 class RecordingLauncher : public CommandLauncher {

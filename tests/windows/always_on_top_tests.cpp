@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/always_on_top.h"
-#include "app/window_manager.h"
+#include "platform/window_manager.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "actions/native_launch.h"
+#include "platform/native_launch.h"
 #include "probe_session.h"
 #include "utf8.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "actions/native_launch.h"
+#include "platform/native_launch.h"
 #include "probe_session.h"
 #include "utf8.h"
 

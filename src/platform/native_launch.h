@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+#include "platform/window_style.h"
+
+// Starts the command line without a shell and without waiting. Implemented once per
+// platform; the Windows one uses nothing but <windows.h>.
+void launchNativeCommandLine(const std::wstring& commandLine, WindowStyle style);
