@@ -93,11 +93,12 @@ dpkg -L ol-haltdeck >"$logs/dpkg-L.txt"
 say "apt-get install: $(wc -l <"$logs/dpkg-L.txt") paths"
 
 home=$work/home
-mkdir -p "$home/config"
+mkdir -p "$home/config" "$home/runtime"
+chmod 700 "$home/runtime"
 exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop")
 shot=$logs/installed-bar.png
 # A clean environment: the menu's command line and PATH, a private home and settings.
-env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/config" \
+env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     openbox & wm=$!
     sleep 1
