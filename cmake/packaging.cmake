@@ -1,5 +1,7 @@
 # CPack: one configuration, the generator chosen by platform. On Linux a Debian package
 # (ol-haltdeck_<version>_amd64.deb) whose dependencies dpkg-shlibdeps finds from the built files.
+# Windows' zip sets its own CPACK_* values; CPack reads them all at the include(CPack) below,
+# which counts only once per project, so any other packaging file must come before this one.
 set(CPACK_PACKAGE_NAME ol-haltdeck)
 set(CPACK_PACKAGE_VENDOR OAK-LANTERN)
 set(CPACK_PACKAGE_CONTACT "${HALTDECK_MAINTAINER}")
