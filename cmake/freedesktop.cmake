@@ -27,7 +27,7 @@ if(HALTDECK_RSVG_CONVERT)
   endforeach()
   add_custom_target(haltdeck_icons ALL DEPENDS ${pngs})
 else()
-  message(WARNING "rsvg-convert (librsvg2-bin) not found: only the SVG icon will be installed")
+  message(STATUS "rsvg-convert (librsvg2-bin) not found: only the SVG icon will be installed")
 endif()
 
 # SOURCE_DATE_EPOCH, when set, fixes this date (and so the file) for a release.
