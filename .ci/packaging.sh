@@ -120,8 +120,10 @@ env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIM
     wait "$app"; echo "exit status $?"
     kill "$wm"
   ' start "$exec_line" "$shot" >"$logs/start.log" 2>&1 </dev/null || fail "starting the bar" "$logs/start.log"
-grep -q '^started: /usr/bin/ol-haltdeck,' "$logs/start.log" && grep -q '^exit status 0$' "$logs/start.log" ||
+if ! grep -q '^started: /usr/bin/ol-haltdeck,' "$logs/start.log" ||
+  ! grep -q '^exit status 0$' "$logs/start.log"; then
   fail "the installed program, closed, exits 0" "$logs/start.log"
+fi
 settings=$home/config/OL_HALTDECK/ol-haltdeck.ini
 grep -q '^MAIN_Left=' "$settings" 2>/dev/null || fail "the bar saved its place in $settings" "$logs/start.log"
 say "started '$exec_line' from the desktop entry: bar shown, closed, settings saved; screenshot: ${shot#"$root"/}"
