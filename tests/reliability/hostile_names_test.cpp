@@ -22,6 +22,7 @@
 #include "remote/remote_command_rules.h"
 #include "remote/sgui_advanced.h"
 #include "remote/sgui_simple.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -99,22 +100,6 @@ class HostileNames : public ::testing::Test {
   RecordingStore store;
 };
 
-void open(const QString& windowName, const std::function<void()>& opener,
-          const std::function<void(QWidget*)>& body) {
-  ModalScript script;
-  script.then(windowName, [&](QWidget* window) {
-    body(window);
-    window->close();
-  });
-  script.start();
-  opener();
-  EXPECT_TRUE(script.finished()) << windowName.toStdString() << " did not open";
-}
-
-void press(QWidget* window, const QString& name) {
-  QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
-}
-
 QString key(Setting setting, int row = 0) {
   return settingKey(setting, row).name;
 }
@@ -139,12 +124,11 @@ TEST_F(HostileNames, TheSimpleWindowRunsStoredNamesAndTimeoutsAsTyped) {
     store.preset(key(Setting::ShutdownTimeout), timeout);
     store.preset(key(Setting::SimpleShutdown), QStringLiteral("1"));
     store.preset(key(Setting::SimpleForce), QString::number(i % 2));
-    open(
-        QStringLiteral("OL_HALTDECK_SGUI_SIMPLE"),
-        [&] { openWindow<SguiSimple>(nullptr, store, swap); },
+    inside(
+        WindowId::SguiSimple, [&] { openWindow<SguiSimple>(nullptr, store, swap); },
         [](QWidget* window) {
-          press(window, QStringLiteral("RUN_SSS_BUTTON"));
-          press(window, QStringLiteral("ABORT_SSS_BUTTON"));
+          click(window, QStringLiteral("RUN_SSS_BUTTON"));
+          click(window, QStringLiteral("ABORT_SSS_BUTTON"));
         });
     expected += runCommandLines({name, timeout, 1, 0, int(i % 2)});
     expected += abortCommandLine(name);
@@ -165,17 +149,16 @@ TEST_F(HostileNames, TheAdvancedWindowsBatchAndAbortAllRunThemAsTyped) {
     store.preset(key(Setting::RowRestart, row), QStringLiteral("1"));
   }
   QStringList expected;
-  open(
-      QStringLiteral("OL_HALTDECK_SGUI_ADVANCED"),
-      [&] { openWindow<SguiAdvanced>(nullptr, store, swap); },
+  inside(
+      WindowId::SguiAdvanced, [&] { openWindow<SguiAdvanced>(nullptr, store, swap); },
       [&](QWidget* window) {
         control<QCheckBox>(window, QStringLiteral("ENABLE_BATCH_RUN_TICKBOX"))->setChecked(true);
         for (const QString& timeout : {names[3], names[8], names[14], QString()}) {
           control<QLineEdit>(window, key(Setting::ShutdownTimeout))->setText(timeout);
-          press(window, QStringLiteral("BATCH_RUN_BUTTON"));
+          click(window, QStringLiteral("BATCH_RUN_BUTTON"));
           for (const QString& name : names) expected += runCommandLines({name, timeout, 0, 1, 0});
         }
-        press(window, QStringLiteral("ABORT_ALL_BUTTON"));
+        click(window, QStringLiteral("ABORT_ALL_BUTTON"));
         for (int row = 1; row <= kRemoteRowCount; ++row) {
           expected += abortCommandLine(row <= names.size() ? names[row - 1] : QString());
         }

@@ -21,6 +21,7 @@
 #include "remote/sgui_simple.h"
 #include "settings/settings_store.h"
 #include "settings_window/about_window.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -85,54 +86,30 @@ QStringList barState(const MainBar& bar) {
   return state;
 }
 
-void pressButton(QWidget* window, const char* name) {
-  QTest::mouseClick(control<QPushButton>(window, QLatin1String(name)), Qt::LeftButton);
-}
-
 // What each window's own save button is, or the button that closes it.
 void saveAndClose(WindowId id, QWidget* window) {
   switch (id) {
     case WindowId::Main:
       break;
     case WindowId::About:
-      pressButton(window, "SAVE_AND_CLOSE_BUTTON");
+      click(window, "SAVE_AND_CLOSE_BUTTON");
       break;
     case WindowId::RunOptions:
     case WindowId::ConfirmAction:
-      pressButton(window, "CANCEL_BUTTON");
+      click(window, "CANCEL_BUTTON");
       break;
     case WindowId::Autotimer:
-      pressButton(window, "CLOSE_BUTTON");
+      click(window, "CLOSE_BUTTON");
       break;
     case WindowId::SguiSimple:
-      pressButton(window, "SAVE_BUTTON");
-      pressButton(window, "CLOSE_BUTTON");
+      click(window, "SAVE_BUTTON");
+      click(window, "CLOSE_BUTTON");
       break;
     case WindowId::SguiAdvanced:
-      pressButton(window, "SAVE_BUTTON");
+      click(window, "SAVE_BUTTON");
       break;
   }
   if (window->isVisible()) window->close();
-}
-
-const char* objectNameOf(WindowId id) {
-  switch (id) {
-    case WindowId::Main:
-      return "OL_HALTDECK_MAIN";
-    case WindowId::About:
-      return "OL_HALTDECK_ABOUT";
-    case WindowId::RunOptions:
-      return "OL_HALTDECK_RUN_OPTION_WINDOW";
-    case WindowId::ConfirmAction:
-      return "OL_HALTDECK_CONFIRM_ACTION_WINDOW";
-    case WindowId::Autotimer:
-      return "OL_HALTDECK_AUTOTIMER_WINDOW";
-    case WindowId::SguiSimple:
-      return "OL_HALTDECK_SGUI_SIMPLE";
-    case WindowId::SguiAdvanced:
-      return "OL_HALTDECK_SGUI_ADVANCED";
-  }
-  return "";
 }
 
 void openOverBar(WindowId id, MainBar& bar) {
@@ -165,7 +142,7 @@ void openOverBar(WindowId id, MainBar& bar) {
 }  // namespace
 
 const char* windowLabel(WindowId id) {
-  return objectNameOf(id);
+  return windowObjectName(id);
 }
 
 QList<SettingKey> keysReadBy(WindowId id) {
@@ -243,7 +220,7 @@ WindowRun runWindow(WindowId id, SettingsStore& store, CommandLauncher& launcher
     bar->show();
     recorder.readKeys.clear();
     ModalScript script;
-    script.then(QLatin1String(objectNameOf(id)), [&](QWidget* window) {
+    script.then(windowName(id), [&](QWidget* window) {
       run.shown = snapshot(*window);
       if (inside) inside(window);
       saveAndClose(id, window);

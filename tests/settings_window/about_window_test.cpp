@@ -43,7 +43,7 @@ QCheckBox* tickBox(QWidget* window, Setting setting) {
 // Clicks the box's indicator and checks that the click landed.
 void click(QCheckBox* box) {
   const bool before = box->isChecked();
-  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  clickTick(box);
   ASSERT_NE(before, box->isChecked()) << box->objectName().toStdString();
 }
 
