@@ -33,10 +33,10 @@ struct ActionButton {
   Box box;
 };
 inline constexpr std::array<ActionButton, 4> kActionButtons{{
-    {":/pictures/action_shutdown.svg", {720, 1080, 615, 615}},
-    {":/pictures/action_restart.svg", {1680, 1080, 615, 615}},
-    {":/pictures/action_hibernate.svg", {2640, 1080, 615, 615}},
-    {":/pictures/action_logoff.svg", {3600, 1080, 615, 615}},
+    {"action_shutdown", {720, 1080, 615, 615}},
+    {"action_restart", {1680, 1080, 615, 615}},
+    {"action_hibernate", {2640, 1080, 615, 615}},
+    {"action_logoff", {3600, 1080, 615, 615}},
 }};
 
 inline constexpr TextControl kCloseButton{"CLOSE_BUTTON", "", {4560, 1080, 615, 615}};

@@ -116,7 +116,7 @@ void AutotimerWindow::buildButtons() {
     actionButtons_[i] = button;
   }
 
-  closeButton_ = new PictureButton(QStringLiteral(":/pictures/cancel.svg"), QString(),
+  closeButton_ = new PictureButton(QStringLiteral("cancel"), QString(),
                                    layout::kPicturePixels, this);
   closeButton_->setObjectName(QLatin1String(layout::kCloseButton.name));
   closeButton_->setAccessibleName(QStringLiteral("Close"));
@@ -125,9 +125,9 @@ void AutotimerWindow::buildButtons() {
   setCloseButton(closeButton_);
 
   cancelButton_ =
-      makeCaptionedButton(layout::kCancelButton, QStringLiteral(":/pictures/cancel.svg"), this);
+      makeCaptionedButton(layout::kCancelButton, QStringLiteral("cancel"), this);
   connect(cancelButton_, &QPushButton::clicked, this, &AutotimerWindow::abort);
-  okButton_ = makeCaptionedButton(layout::kOkButton, QStringLiteral(":/pictures/ok.svg"), this);
+  okButton_ = makeCaptionedButton(layout::kOkButton, QStringLiteral("ok"), this);
   connect(okButton_, &QPushButton::clicked, this, &AutotimerWindow::start);
 }
 

@@ -44,7 +44,7 @@ constexpr Slot kCancelSlot = {"cancel", 3600, "Label6", 3600, 615};
 // A picture button without caption, and the label under it that names it.
 PictureButton* makeLabelledButton(const QString& name, const QString& caption, const Slot& slot,
                                   QWidget* parent) {
-  auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(slot.picture), QString(),
+  auto* button = new PictureButton(QLatin1String(slot.picture), QString(),
                                    kButtonPicture, parent);
   button->setObjectName(name);
   button->setAccessibleName(caption);

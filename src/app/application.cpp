@@ -1,16 +1,16 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "actions/command_launcher.h"
 #include "app/main_bar.h"
 #include "app/window_manager.h"
 #include "settings/qsettings_store.h"
 #include "settings/settings_location.h"
+#include "widgets/pictures.h"
 
 Application::Application() {
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.svg")));
+  QApplication::setWindowIcon(pictureIcon(QStringLiteral("app_icon")));
   const QString section = settingsSectionFor(QCoreApplication::applicationFilePath());
   store_ = std::make_unique<QSettingsStore>(openPlatformSettings(kSettingsApplication, section));
   launcher_ = createPlatformLauncher();

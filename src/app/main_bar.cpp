@@ -56,7 +56,7 @@ void MainBar::buildButtons() {
        &MainBar::launchShutdownDialog},
   };
   for (const BarButton& entry : buttons) {  // created left to right: that is the tab order
-    auto* button = new PictureButton(QStringLiteral(":/pictures/%1.svg").arg(entry.picture),
+    auto* button = new PictureButton(QLatin1String(entry.picture),
                                      QString(), kButtonPicture, this);
     button->setObjectName(QLatin1String(entry.name));
     button->setToolTip(QLatin1String(entry.tooltip));

@@ -3,9 +3,11 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "widgets/pictures.h"
+
 PictureButton::PictureButton(const QString& picture, const QString& caption, int pictureSize,
                              QWidget* parent)
-    : QPushButton(caption, parent), picture_(picture), pictureSize_(pictureSize) {}
+    : QPushButton(caption, parent), picture_(pictureIcon(picture)), pictureSize_(pictureSize) {}
 
 void PictureButton::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);

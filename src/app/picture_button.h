@@ -9,7 +9,7 @@ class PictureButton : public QPushButton {
   Q_OBJECT
 
  public:
-  // picture is a resource path such as ":/pictures/ok.svg"; pictureSize in pixels.
+  // picture is a picture name such as "ok" (see pictureIcon()); pictureSize in pixels.
   PictureButton(const QString& picture, const QString& caption, int pictureSize, QWidget* parent);
 
  protected:
