@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTest>
@@ -25,7 +26,8 @@ inline QStringList readProbeArguments(const QString& path) {
 class ProbeOnPath {
  public:
   ProbeOnPath() : savedPath_(qgetenv("PATH")) {
-    qputenv("PATH", QByteArray(HALTDECK_PROBE_DIR) + ':' + savedPath_);
+    const QString folder = QDir::toNativeSeparators(QStringLiteral(HALTDECK_PROBE_DIR));
+    qputenv("PATH", (folder + QDir::listSeparator()).toLocal8Bit() + savedPath_);
   }
   ~ProbeOnPath() {
     qputenv("PATH", savedPath_);
