@@ -116,16 +116,15 @@ void AutotimerWindow::buildButtons() {
     actionButtons_[i] = button;
   }
 
-  closeButton_ = new PictureButton(QStringLiteral("cancel"), QString(),
-                                   layout::kPicturePixels, this);
+  closeButton_ =
+      new PictureButton(QStringLiteral("cancel"), QString(), layout::kPicturePixels, this);
   closeButton_->setObjectName(QLatin1String(layout::kCloseButton.name));
   closeButton_->setAccessibleName(QStringLiteral("Close"));
   place(closeButton_, layout::kCloseButton.box);
   connect(closeButton_, &QPushButton::clicked, this, &AutotimerWindow::writePositionAndClose);
   setCloseButton(closeButton_);
 
-  cancelButton_ =
-      makeCaptionedButton(layout::kCancelButton, QStringLiteral("cancel"), this);
+  cancelButton_ = makeCaptionedButton(layout::kCancelButton, QStringLiteral("cancel"), this);
   connect(cancelButton_, &QPushButton::clicked, this, &AutotimerWindow::abort);
   okButton_ = makeCaptionedButton(layout::kOkButton, QStringLiteral("ok"), this);
   connect(okButton_, &QPushButton::clicked, this, &AutotimerWindow::start);

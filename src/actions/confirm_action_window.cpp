@@ -17,8 +17,7 @@ constexpr double kLabelPointSize = 14.25;
 
 PictureButton* makeButton(const char* name, const char* picture, const QString& caption, int left,
                           QWidget* parent) {
-  auto* button = new PictureButton(QLatin1String(picture), caption,
-                                   kButtonPicture, parent);
+  auto* button = new PictureButton(QLatin1String(picture), caption, kButtonPicture, parent);
   button->setObjectName(QLatin1String(name));
   button->setFont(arialFont(kButtonPointSize, true));
   placeInTwips(button, left, 960, 1335, 975);

@@ -44,8 +44,7 @@ constexpr Slot kCancelSlot = {"cancel", 3600, "Label6", 3600, 615};
 // A picture button without caption, and the label under it that names it.
 PictureButton* makeLabelledButton(const QString& name, const QString& caption, const Slot& slot,
                                   QWidget* parent) {
-  auto* button = new PictureButton(QLatin1String(slot.picture), QString(),
-                                   kButtonPicture, parent);
+  auto* button = new PictureButton(QLatin1String(slot.picture), QString(), kButtonPicture, parent);
   button->setObjectName(name);
   button->setAccessibleName(caption);
   placeInTwips(button, slot.buttonLeft, kButtonTop, kButtonSide, kButtonSide);

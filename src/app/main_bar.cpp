@@ -35,8 +35,9 @@ struct BarButton {
 MainBar::MainBar(const AppServices& services) : services_(services), alwaysOnTopTimer_(this) {
   setObjectName(QStringLiteral("OL_HALTDECK_MAIN"));
   setWindowTitle(QStringLiteral("OL-HALTDECK"));
+  // Without the fixed-size hint a Windows tool window keeps its resizing border.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setAttribute(Qt::WA_QuitOnClose, false);  // the program ends through closed()
   alwaysOnTopTimer_.setObjectName(QStringLiteral("AlwaysOnTopTimer"));
   connect(&alwaysOnTopTimer_, &QTimer::timeout, this, &MainBar::keepOnTop);
@@ -56,8 +57,7 @@ void MainBar::buildButtons() {
        &MainBar::launchShutdownDialog},
   };
   for (const BarButton& entry : buttons) {  // created left to right: that is the tab order
-    auto* button = new PictureButton(QLatin1String(entry.picture),
-                                     QString(), kButtonPicture, this);
+    auto* button = new PictureButton(QLatin1String(entry.picture), QString(), kButtonPicture, this);
     button->setObjectName(QLatin1String(entry.name));
     button->setToolTip(QLatin1String(entry.tooltip));
     button->setAccessibleName(QLatin1String(entry.tooltip));

@@ -34,6 +34,7 @@ class PlatformLauncherTest : public ::testing::Test {
       arguments.append(QString::fromUtf8(argument));
     }
     arguments.removeLast();  // after the last NUL
+    file.close();            // Windows removes no file that is open
     QFile::remove(output());
     return arguments;
   }

@@ -1,7 +1,7 @@
 // The bar as Windows sees it: a tool window without taskbar button, the application icon,
 // and the program file's icon and version resources.
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <QCoreApplication>
 #include <QTest>

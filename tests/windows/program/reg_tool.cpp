@@ -49,6 +49,8 @@ bool addString(const QString& key, const QString& name, const QString& data) {
              .exitCode == 0;
 }
 
-void deleteKey(const QString& key) { run({QStringLiteral("delete"), key, QStringLiteral("/f")}); }
+void deleteKey(const QString& key) {
+  run({QStringLiteral("delete"), key, QStringLiteral("/f")});
+}
 
 }  // namespace reg_tool

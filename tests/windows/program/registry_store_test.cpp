@@ -30,10 +30,8 @@ TEST_F(RegistryStoreTest, SectionIsTheExecutableNameWithoutDirectoryOrExtension)
 
 TEST_F(RegistryStoreTest, WritesEveryValueAsAStringUnderTheSectionKey) {
   const std::pair<const char*, QString> values[] = {
-      {"MAIN_Left", "1000"},
-      {"MAIN_Top", "-150"},
-      {"AlwaysOnTop_TICKBOX", "1"},
-      {"PC_NAME_SSS_TEXTBOX", "  PC 01  "},  // blanks kept
+      {"MAIN_Left", "1000"},        {"MAIN_Top", "-150"},
+      {"AlwaysOnTop_TICKBOX", "1"}, {"PC_NAME_SSS_TEXTBOX", "  PC 01  "},  // blanks kept
       {"PC_NAME_7_TEXTBOX", ""},
   };
   QSettingsStore store = openStore();
