@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Smoke test of the Windows zip: unpacked into a fresh Wine prefix with nothing else
-# installed, on a virtual display with a window manager, ol-haltdeck.exe starts, its bar
-# is found by its title and closed the way its close box closes it, and MAIN_Left is then
-# in the registry.
+# installed, on a virtual display with a window manager, ol-haltdeck.exe starts; its bar
+# is found by its title, is kept off the taskbar and is closed the way its close box
+# closes it; then MAIN_Left is in the registry.
 #   tests/windows/zip_smoke_test.sh ol-haltdeck-<version>-windows-x86_64.zip
 set -uo pipefail
 zip=$(realpath "${1:?usage: zip_smoke_test.sh ZIP}")
@@ -28,14 +28,23 @@ program=$(ls "$work"/unpacked/*/ol-haltdeck.exe)
 timeout -k 5 120 "$wine" "$program" </dev/null >"$work/program.log" 2>&1 &
 program_pid=$!
 found=""
+status=0
 for _ in $(seq 600); do
   wmctrl -l >"$work/windows.txt" 2>/dev/null
   grep -q ' OL-HALTDECK$' "$work/windows.txt" && found=yes && break
   sleep 0.1
 done
-status=0
 if [[ $found ]]; then
   say "bar found by its title"
+  # A tool window: the window manager is told to keep it off the taskbar.
+  bar_id=$(grep ' OL-HALTDECK$' "$work/windows.txt" | cut -d' ' -f1)
+  xprop -id "$bar_id" _NET_WM_STATE >"$work/state.txt" 2>&1
+  if grep -q _NET_WM_STATE_SKIP_TASKBAR "$work/state.txt"; then
+    say "bar has no taskbar button"
+  else
+    say "FAILED: bar would have a taskbar button ($(cat "$work/state.txt"))"
+    status=1
+  fi
   wmctrl -c OL-HALTDECK
   if timeout 30 tail --pid="$program_pid" -f /dev/null; then
     say "program ended after its bar closed"
