@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QTest>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "app/main_bar.h"
