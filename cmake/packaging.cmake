@@ -23,8 +23,6 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # Qt loads the SVG icon engine as a plugin, which dpkg-shlibdeps cannot see.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
   # Remote shutdown starts Samba's `net rpc shutdown`; local actions need nothing extra.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS samba-common-bin)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "app/main_bar.h"
 #include "platform/command_launcher.h"

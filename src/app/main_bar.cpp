@@ -43,8 +43,9 @@ size_t mirrorIndex(Setting setting) {
 MainBar::MainBar(const AppServices& services) : services_(services), alwaysOnTopTimer_(this) {
   setObjectName(QLatin1String(windowObjectName(WindowId::Main)));
   setWindowTitle(QLatin1String(windowCaption(WindowId::Main)));
+  // Without the fixed-size hint a Windows tool window keeps its resizing border.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setAttribute(Qt::WA_QuitOnClose, false);  // the program ends through closed()
   alwaysOnTopTimer_.setObjectName(QStringLiteral("AlwaysOnTopTimer"));
   connect(&alwaysOnTopTimer_, &QTimer::timeout, this, &MainBar::keepOnTop);

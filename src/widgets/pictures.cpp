@@ -1,5 +1,11 @@
 #include "widgets/pictures.h"
 
+#include <QDirIterator>
+
 QIcon pictureIcon(const QString& name) {
-  return QIcon(QStringLiteral(":/pictures/%1.svg").arg(name));
+  QIcon icon;
+  QDirIterator renditions(QStringLiteral(":/pictures/") + name, {QStringLiteral("*.png")},
+                          QDir::Files);
+  while (renditions.hasNext()) icon.addFile(renditions.next());
+  return icon;
 }

@@ -3,6 +3,6 @@
 #include <QIcon>
 #include <QString>
 
-// One of the program's own pictures by name ("ok", "cancel", "action_shutdown",
-// "app_icon", ...), as compiled into the program from resources/pictures/.
+// The picture called name ("ok", "action_shutdown", "app_icon"...), with every pixel size
+// it was rendered at, so that each display scale gets a sharp rendition.
 QIcon pictureIcon(const QString& name);

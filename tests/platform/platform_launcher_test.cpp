@@ -28,14 +28,18 @@ class PlatformLauncherTest : public ::testing::Test {
   // The probe's arguments, or nothing if it did not write them within a few seconds.
   std::optional<QStringList> probeArguments() {
     QDeadlineTimer deadline(5000);
-    while (!QFile::exists(output()) && !deadline.hasExpired()) QThread::msleep(5);
     QFile file(output());
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    // On Windows the record can be in place a moment before the probe has let go of it.
+    while (!file.open(QIODevice::ReadOnly)) {
+      if (deadline.hasExpired()) return std::nullopt;
+      QThread::msleep(5);
+    }
     QStringList arguments;
     for (const QByteArray& argument : file.readAll().split('\0')) {
       arguments.append(QString::fromUtf8(argument));
     }
     arguments.removeLast();  // after the last NUL
+    file.close();            // Windows removes no file that is open
     QFile::remove(output());
     return arguments;
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTest>
@@ -9,9 +10,12 @@
 // place when done (each argument followed by a NUL); waits up to ten seconds for it.
 inline QStringList readProbeArguments(const QString& path) {
   QDeadlineTimer deadline(10000);
-  while (!QFile::exists(path) && !deadline.hasExpired()) QTest::qWait(2);
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<the probe wrote nothing>")};
+  // On Windows the record can be in place a moment before the probe has let go of it.
+  while (!file.open(QIODevice::ReadOnly)) {
+    if (deadline.hasExpired()) return {QStringLiteral("<the probe wrote nothing>")};
+    QTest::qWait(2);
+  }
   QStringList arguments;
   for (const QByteArray& argument : file.readAll().split('\0')) {
     arguments.append(QString::fromUtf8(argument));
@@ -25,7 +29,8 @@ inline QStringList readProbeArguments(const QString& path) {
 class ProbeOnPath {
  public:
   ProbeOnPath() : savedPath_(qgetenv("PATH")) {
-    qputenv("PATH", QByteArray(HALTDECK_PROBE_DIR) + ':' + savedPath_);
+    const QString folder = QDir::toNativeSeparators(QStringLiteral(HALTDECK_PROBE_DIR));
+    qputenv("PATH", (folder + QDir::listSeparator()).toLocal8Bit() + savedPath_);
   }
   ~ProbeOnPath() {
     qputenv("PATH", savedPath_);
