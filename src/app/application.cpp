@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/main_bar.h"
+#include "platform/bundled_shutdown.h"
 #include "platform/command_launcher.h"
 #include "platform/platform_settings.h"
 #include "platform/window_manager.h"
@@ -14,7 +15,8 @@ Application::Application() {
   QApplication::setWindowIcon(pictureIcon(QStringLiteral("app_icon")));
   const QString section = settingsSectionFor(QCoreApplication::applicationFilePath());
   store_ = std::make_unique<QSettingsStore>(openPlatformSettings(kSettingsApplication, section));
-  launcher_ = createPlatformLauncher();
+  launcher_ =
+      createPlatformLauncher(bundledShutdownProgram(QCoreApplication::applicationDirPath()));
   windowManager_ = createPlatformWindowManager();
   bar_ = std::make_unique<MainBar>(AppServices{*store_, *launcher_, *windowManager_});
   QObject::connect(bar_.get(), &MainBar::closed, qApp, &QCoreApplication::quit);

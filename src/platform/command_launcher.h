@@ -14,5 +14,7 @@ class CommandLauncher {
   virtual void launch(const QString& commandLine, WindowStyle style) = 0;
 };
 
-// The launcher of the platform this program was built for.
-std::unique_ptr<CommandLauncher> createPlatformLauncher();
+// The launcher of the platform this program was built for. shutdownProgram: what starts
+// for a `shutdown` command line where the platform has no Windows `shutdown` of its own
+// (see platform/bundled_shutdown.h).
+std::unique_ptr<CommandLauncher> createPlatformLauncher(const QString& shutdownProgram = {});

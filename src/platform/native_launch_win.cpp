@@ -4,7 +4,8 @@
 
 #include "platform/native_launch.h"
 
-void launchNativeCommandLine(const std::wstring& commandLine, WindowStyle style) {
+void launchNativeCommandLine(const std::wstring& commandLine, WindowStyle style,
+                             const std::wstring& /*shutdownProgram*/) {
   // CreateProcessW may write into the command line buffer, so it gets a copy.
   std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
   buffer.push_back(L'\0');
