@@ -6,6 +6,7 @@
 
 #include "reg_tool.h"
 #include "settings/qsettings_store.h"
+#include "platform/platform_settings.h"
 #include "settings/settings_location.h"
 
 namespace {
