@@ -4,8 +4,10 @@
 #include <QIcon>
 
 #include "app/main_bar.h"
+#include "app/session_close.h"
 #include "platform/command_launcher.h"
 #include "platform/platform_settings.h"
+#include "platform/session_end.h"
 #include "platform/window_manager.h"
 #include "settings/qsettings_store.h"
 #include "settings/settings_location.h"
@@ -19,6 +21,7 @@ Application::Application() {
   windowManager_ = createPlatformWindowManager();
   bar_ = std::make_unique<MainBar>(AppServices{*store_, *launcher_, *windowManager_});
   QObject::connect(bar_.get(), &MainBar::closed, qApp, &QCoreApplication::quit);
+  sessionEnd_ = closeAtSessionEnd(*bar_);
 }
 
 Application::~Application() = default;
