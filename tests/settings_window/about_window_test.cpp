@@ -331,11 +331,11 @@ TEST_F(AboutWindowTest, AStoredGreyShowsClearAndTheBoxesStayTwoState) {
 
 TEST_F(AboutWindowTest, LaysOutItsControlsAndTabOrder) {
   const QList<ExpectedControl> controls = {
-      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1815, 375}},
-      {"OL_TITLE_2", "OL-HALTDECK", {2040, 120, 1815, 375}},
-      {"OL_TITLE_3", "OL-HD", {3960, 120, 975, 375}},
-      {"VERSION_TEXTBOX", "Version 1.0", {5040, 120, 1455, 375}},
-      {"CREATOR_TEXTBOX", "Created By OAK-LANTERN", {120, 600, 4215, 375}},
+      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1815, 375}, kTitleLook},
+      {"OL_TITLE_2", "OL-HALTDECK", {2040, 120, 1815, 375}, kTitleLook},
+      {"OL_TITLE_3", "OL-HD", {3960, 120, 975, 375}, kTitleLook},
+      {"VERSION_TEXTBOX", "Version 1.0", {5040, 120, 1455, 375}, kTitleLook},
+      {"CREATOR_TEXTBOX", "Created By OAK-LANTERN", {120, 600, 4215, 375}, kTitleLook},
       {"ICONS_WEBLINK_LABEL", "Some Base Icons Used", {240, 1080, 1815, 255}},
       {"ICONS_WEBLINK_TEXTBOX",
        "https://example.org/ol-haltdeck/pictures",
