@@ -78,6 +78,21 @@ TEST_F(MainBarTest, ClosingWritesPositionAndTheAlwaysOnTopMirrorAndEndsTheRun) {
   EXPECT_TRUE(ended);
 }
 
+TEST_F(MainBarTest, IsAFixedSizeToolWindowWithACaptionAndOnlyACloseBox) {
+  const auto bar = makeBar();
+  bar->show();
+  EXPECT_EQ(bar->windowTitle(), "OL-HALTDECK");
+  const Qt::WindowFlags flags = bar->windowFlags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);  // no taskbar button
+  EXPECT_TRUE(flags & Qt::WindowTitleHint);
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+  EXPECT_EQ(bar->minimumSize(), bar->maximumSize());
+  EXPECT_EQ(bar->size(), bar->minimumSize());
+}
+
 TEST_F(MainBarTest, ShowsSixPictureButtonsWithTheirTooltipsLeftToRight) {
   const auto bar = makeBar();
   const std::pair<const char*, const char*> buttons[] = {

@@ -313,3 +313,37 @@ TEST_F(SguiAdvancedTest, EachRowsRunAndAbortActOnThatRowAsItIsShownBeforeAnySave
     }
   });
 }
+
+namespace {
+
+// Every push button of a dialog presses on Enter while it has the focus; only when none
+// has it does Enter go to Close.
+TEST_F(SguiAdvancedTest, EnterPressesTheFocusedRowOrSaveButtonAndNotClose) {
+  store.preset(keyName(Setting::RowPcName, 5), QStringLiteral("PC5"));
+  store.preset(keyName(Setting::RowShutdown, 5), QStringLiteral("1"));
+  store.preset(keyName(Setting::RowPcName, 20), QStringLiteral("PC20"));
+  struct Case {
+    QString button;
+    QStringList launched;
+    bool saved;
+  };
+  const Case cases[] = {
+      {QStringLiteral("RUN_5_BUTTON"), {R"(shutdown /s /m \\PC5 /t 30)"}, false},
+      {QStringLiteral("ABORT_20_BUTTON"), {R"(shutdown /a /m \\PC20)"}, false},
+      {QStringLiteral("SAVE_BUTTON"), {}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button.toStdString());
+    launcher.launches.clear();
+    insideAdvanced([&](QWidget* window) {
+      store.clearAccesses();
+      control<QPushButton>(window, c.button)->setFocus(Qt::TabFocusReason);
+      key(window, Qt::Key_Return);
+      EXPECT_TRUE(window->isVisible()) << "Enter pressed Close";
+      EXPECT_EQ(launcher.commandLines(), c.launched);
+      EXPECT_EQ(store.writtenKeys().size(), c.saved ? 153 : 0);
+    });
+  }
+}
+
+}  // namespace
