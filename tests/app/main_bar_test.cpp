@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "fake_window_manager.h"
+#include "layout_check.h"
 #include "recording_launcher.h"
 #include "recording_store.h"
 #include "settings/key_catalogue.h"
@@ -117,6 +118,12 @@ TEST_F(MainBarTest, ShowsSixPictureButtonsWithTheirTooltipsLeftToRight) {
     previous = button;
     left += 24;
   }
+  expectLayout(bar.get(), {{"OL_BUTTON", "", {120, 0, 375, 375}},
+                           {"RUN_NOW_BUTTON", "", {480, 0, 375, 375}},
+                           {"POWER_BUTTON", "", {840, 0, 375, 375}},
+                           {"AUTOTIMER_BUTTON", "", {1200, 0, 375, 375}},
+                           {"OL_SHUTDOWN_GUI_BUTTON", "", {1560, 0, 375, 375}},
+                           {"MS_SHUTDOWN_GUI_BUTTON", "", {1920, 0, 375, 375}}});
 }
 
 TEST_F(MainBarTest, TheLastButtonLaunchesTheSystemDialogVisible) {
