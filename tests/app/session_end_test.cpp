@@ -109,4 +109,32 @@ TEST(CommitDataRequest, ClosesTheOpenWindowsThenTheBarWritingEachCloseOnce) {
   EXPECT_TRUE(launcher.launches.isEmpty());
 }
 
+// With the confirmation open over the select-option window, both close as their close
+// boxes would, the confirmation first, and nothing is launched.
+TEST(CommitDataRequest, ClosesAConfirmationAndTheWindowUnderItWithoutLaunching) {
+  RecordingStore store;
+  RecordingLauncher launcher;
+  FakeWindowManager windowManager;
+  MainBar bar({store, launcher, windowManager});
+  const auto watch = closeAtSessionEnd(bar);
+  bar.show();
+  ModalScript script;
+  script
+      .then(windowName(WindowId::RunOptions),
+            [](QWidget* options) {
+              later(options, [options] { click(options, QStringLiteral("SHUTDOWN_BUTTON")); });
+            })
+      .then(windowName(WindowId::ConfirmAction), [&](QWidget*) {
+        store.clearAccesses();
+        static_cast<QGuiApplicationPrivate*>(QObjectPrivate::get(qApp))->commitData();
+      });
+  script.start();
+  click(&bar, QStringLiteral("POWER_BUTTON"));
+  EXPECT_TRUE(script.finished());
+  EXPECT_EQ(store.writtenKeys(),
+            (QStringList{"ACTION_WINDOW_Left", "ACTION_WINDOW_Top", "RUN_OPTIONS_Left",
+                         "RUN_OPTIONS_Top", "MAIN_Left", "MAIN_Top", "AlwaysOnTop_TICKBOX"}));
+  EXPECT_TRUE(launcher.launches.isEmpty());
+}
+
 }  // namespace
