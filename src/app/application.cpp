@@ -3,9 +3,11 @@
 #include <QApplication>
 
 #include "app/main_bar.h"
+#include "app/session_close.h"
 #include "platform/bundled_shutdown.h"
 #include "platform/command_launcher.h"
 #include "platform/platform_settings.h"
+#include "platform/session_end.h"
 #include "platform/window_manager.h"
 #include "settings/qsettings_store.h"
 #include "settings/settings_location.h"
@@ -20,6 +22,7 @@ Application::Application() {
   windowManager_ = createPlatformWindowManager();
   bar_ = std::make_unique<MainBar>(AppServices{*store_, *launcher_, *windowManager_});
   QObject::connect(bar_.get(), &MainBar::closed, qApp, &QCoreApplication::quit);
+  sessionEnd_ = closeAtSessionEnd(*bar_);
 }
 
 Application::~Application() = default;

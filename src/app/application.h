@@ -5,10 +5,12 @@
 class CommandLauncher;
 class MainBar;
 class QSettingsStore;
+class SessionEndWatch;
 class WindowManager;
 
 // The running program: the platform's settings store, launcher and window manager, and
-// the bar built on them. Closing the bar quits the event loop.
+// the bar built on them. Closing the bar quits the event loop; so does the end of the
+// user's session, after every open window and the bar have written what their closes write.
 class Application {
  public:
   Application();
@@ -21,4 +23,5 @@ class Application {
   std::unique_ptr<CommandLauncher> launcher_;
   std::unique_ptr<WindowManager> windowManager_;
   std::unique_ptr<MainBar> bar_;
+  std::unique_ptr<SessionEndWatch> sessionEnd_;
 };

@@ -4,6 +4,7 @@
 
 #include "actions/action_catalogue.h"
 #include "autotimer_window_driver.h"
+#include "layout_check.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -291,6 +292,46 @@ TEST_F(AutotimerWindowTest, OpensAtItsStoredPlaceAndNeverWritesItsSize) {
   EXPECT_EQ(store.value(placementKeys[2]), QStringLiteral("7485"));
   EXPECT_FALSE(store.writtenKeys().contains(placementKeys[2]));
   EXPECT_FALSE(store.writtenKeys().contains(placementKeys[3]));
+}
+
+// The whole window as its layout table gives it, control by control, as it opens.
+TEST_F(AutotimerWindowTest, ShowsItsLayoutFontsAndColours) {
+  const ExpectedLook caption{"Arial", 12, QFont::Bold};
+  const QList<ExpectedControl> controls = {
+      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1935, 375}, kTitleLook},
+      {"OL_TITLE_3", "OL-HD", {2160, 120, 1575, 375}, kTitleLook},
+      {"OL_TITLE_2", "OL-HALTDECK", {3840, 120, 1935, 375}, kTitleLook},
+      {"AUTOTIMER_TITLE_LABEL", "WAITING FOR USER INPUT", {120, 600, 5655, 375}, kTitleLook},
+      {"SHUTDOWN_BUTTON", "", {720, 1080, 615, 615}},
+      {"RESTART_BUTTON", "", {1680, 1080, 615, 615}},
+      {"HIBERNATE_BUTTON", "", {2640, 1080, 615, 615}},
+      {"LOGOFF_BUTTON", "", {3600, 1080, 615, 615}},
+      {"CLOSE_BUTTON", "", {4560, 1080, 615, 615}},
+      {"Label1", "Shutdown", {720, 1800, 735, 255}, kPlainCentred},
+      {"Label2", "Restart", {1680, 1800, 615, 255}, kPlainCentred},
+      {"Label4", "Hibernate", {2640, 1800, 735, 255}, kPlainCentred},
+      {"Label5", "Logoff", {3720, 1800, 495, 255}, kPlainCentred},
+      {"Label3", "Close", {4560, 1800, 615, 255}, kPlainCentred},
+      {"AUTOTIMER_ACTION_TEXTBOX",
+       "!!! SELECT ACTION !!!",
+       {120, 2040, 5655, 375},
+       {"Arial", 14.25, QFont::Bold, "#00FFFF", "#FF0000", Qt::AlignHCenter}},
+      {"HOURS_LABEL", "Hours", {1800, 2520, 495, 255}},
+      {"MINUTES_LABEL", "Minutes", {2640, 2520, 735, 255}},
+      {"SECONDS_LABEL", "Seconds", {3480, 2520, 735, 255}},
+      {"CANCEL_BUTTON", "Cancel", {240, 2640, 1095, 975}, caption},
+      {"CLOSE_REQUEST_COUNTDOWN_TEXTBOX",
+       "00:00:00",
+       {1440, 2760, 3015, 870},
+       {"Arial Black", 27.75, QFont::Black, "#00FF00", "#000000", Qt::AlignHCenter}},
+      {"OK_BUTTON", "OK", {4560, 2640, 1095, 975}, caption},
+  };
+  openFromBar([&](QWidget* window) {
+    EXPECT_EQ(window->size(), toPixels({0, 0, 5895, 3915}).size());
+    expectLayout(window, controls);
+    EXPECT_EQ(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), controls.size());
+    window->close();
+  });
 }
 
 }  // namespace

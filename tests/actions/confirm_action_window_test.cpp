@@ -147,14 +147,21 @@ TEST(ConfirmActionWindow, ShowsItsLayout) {
   BarHarness harness;
   openConfirmation(harness, "HIBERNATE PC", [](QWidget* window) {
     EXPECT_EQ(window->windowTitle(), "OL-HALTDECK - !!! CONFIRM ACTION !!!");
+    const ExpectedLook caption{"Arial", 12, QFont::Bold};
     const QList<ExpectedControl> controls = {
-        {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 1815, 285}},
-        {"OL_TITLE_3_TEXTBOX", "OL-HD", {2040, 0, 855, 285}},
-        {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {3000, 0, 1935, 285}},
-        {"ACTION_TEXTBOX", "HIBERNATE PC", {240, 360, 4575, 375}},
-        {"OK_BUTTON", "OK", {840, 960, 1335, 975}},
-        {"CANCEL_BUTTON", "Cancel", {2760, 960, 1335, 975}},
-        {"CONFIRM_ACTION_QUESTION_TEXTBOX", "!!! CONFIRM ACTION !!!\n", {240, 2160, 4575, 405}},
+        {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 1815, 285}, kTitleLook},
+        {"OL_TITLE_3_TEXTBOX", "OL-HD", {2040, 0, 855, 285}, kTitleLook},
+        {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {3000, 0, 1935, 285}, kTitleLook},
+        {"ACTION_TEXTBOX",
+         "HIBERNATE PC",
+         {240, 360, 4575, 375},
+         {"Arial", 14.25, QFont::Bold, "#00FFFF", "#FF0000", Qt::AlignHCenter}},
+        {"OK_BUTTON", "OK", {840, 960, 1335, 975}, caption},
+        {"CANCEL_BUTTON", "Cancel", {2760, 960, 1335, 975}, caption},
+        {"CONFIRM_ACTION_QUESTION_TEXTBOX",
+         "!!! CONFIRM ACTION !!!\n",
+         {240, 2160, 4575, 405},
+         {"Arial", 14.25, QFont::Bold, "", "#FF8080", Qt::AlignHCenter}},
     };
     expectLayout(window, controls);
     for (const ExpectedControl& expected : controls) {

@@ -153,19 +153,21 @@ TEST(RunOptionWindow, ShowsItsLayout) {
     EXPECT_EQ(window->windowTitle(), "OL-HALTDECK - SELECT OPTION:");
     EXPECT_EQ(window->pos(), QPoint(67, 67));    // 1000 twips
     EXPECT_EQ(window->size(), QSize(297, 105));  // 4455 x 1575 twips of client area
+    // The labels under the buttons are in the small body font, so that even "Logoff" fits.
+    const ExpectedLook centred{"Arial", 8.25, QFont::Normal, "", "", Qt::AlignHCenter};
     const QList<ExpectedControl> controls = {
-        {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 2055, 285}},
-        {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {2280, 0, 2055, 285}},
+        {"OL_TITLE_1_TEXTBOX", "OAK-LANTERN", {120, 0, 2055, 285}, kTitleLook},
+        {"OL_TITLE_2_TEXTBOX", "OL-HALTDECK", {2280, 0, 2055, 285}, kTitleLook},
         {"SHUTDOWN_BUTTON", "", {240, 360, 615, 615}},
         {"RESTART_BUTTON", "", {1080, 360, 615, 615}},
         {"HIBERNATE_BUTTON", "", {1920, 360, 615, 615}},
         {"LOGOFF_BUTTON", "", {2760, 360, 615, 615}},
         {"CANCEL_BUTTON", "", {3600, 360, 615, 615}},
-        {"Label1", "Shutdown", {240, 1080, 735, 255}},
-        {"Label2", "Restart", {1080, 1080, 615, 255}},
-        {"Label4", "Hibernate", {1920, 1080, 735, 255}},
-        {"Label5", "Logoff", {2880, 1080, 495, 255}},
-        {"Label6", "Cancel", {3600, 1080, 615, 255}},
+        {"Label1", "Shutdown", {240, 1080, 735, 255}, centred},
+        {"Label2", "Restart", {1080, 1080, 615, 255}, centred},
+        {"Label4", "Hibernate", {1920, 1080, 735, 255}, centred},
+        {"Label5", "Logoff", {2880, 1080, 495, 255}, centred},
+        {"Label6", "Cancel", {3600, 1080, 615, 255}, centred},
     };
     expectLayout(window, controls);
     for (QLabel* label : window->findChildren<QLabel*>()) {

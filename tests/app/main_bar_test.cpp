@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "fake_window_manager.h"
+#include "layout_check.h"
 #include "recording_launcher.h"
 #include "recording_store.h"
 #include "settings/key_catalogue.h"
@@ -78,6 +79,21 @@ TEST_F(MainBarTest, ClosingWritesPositionAndTheAlwaysOnTopMirrorAndEndsTheRun) {
   EXPECT_TRUE(ended);
 }
 
+TEST_F(MainBarTest, IsAFixedSizeToolWindowWithACaptionAndOnlyACloseBox) {
+  const auto bar = makeBar();
+  bar->show();
+  EXPECT_EQ(bar->windowTitle(), "OL-HALTDECK");
+  const Qt::WindowFlags flags = bar->windowFlags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);  // no taskbar button
+  EXPECT_TRUE(flags & Qt::WindowTitleHint);
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+  EXPECT_EQ(bar->minimumSize(), bar->maximumSize());
+  EXPECT_EQ(bar->size(), bar->minimumSize());
+}
+
 TEST_F(MainBarTest, ShowsSixPictureButtonsWithTheirTooltipsLeftToRight) {
   const auto bar = makeBar();
   const std::pair<const char*, const char*> buttons[] = {
@@ -102,6 +118,12 @@ TEST_F(MainBarTest, ShowsSixPictureButtonsWithTheirTooltipsLeftToRight) {
     previous = button;
     left += 24;
   }
+  expectLayout(bar.get(), {{"OL_BUTTON", "", {120, 0, 375, 375}},
+                           {"RUN_NOW_BUTTON", "", {480, 0, 375, 375}},
+                           {"POWER_BUTTON", "", {840, 0, 375, 375}},
+                           {"AUTOTIMER_BUTTON", "", {1200, 0, 375, 375}},
+                           {"OL_SHUTDOWN_GUI_BUTTON", "", {1560, 0, 375, 375}},
+                           {"MS_SHUTDOWN_GUI_BUTTON", "", {1920, 0, 375, 375}}});
 }
 
 TEST_F(MainBarTest, TheLastButtonLaunchesTheSystemDialogVisible) {

@@ -74,18 +74,27 @@ TEST_F(SguiAdvancedTest, EmptyStoreOpensWithDefaultsAfter155ReadsInOrder) {
 
 TEST_F(SguiAdvancedTest, HeaderAndFooterSitWhereTheLayoutPutsThem) {
   const QList<ExpectedControl> places = {
-      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 2655, 375}},
-      {"OL_TITLE_2", "OL-HALTDECK", {2880, 120, 2055, 375}},
-      {"SHUTDOWN_TIMEOUT_1_LABEL", "Shutdown Timeout (Seconds)", {5040, 120, 2175, 255}},
-      {"SHUTDOWN_TIMEOUT_2_LABEL", "0-315360000 (10 years)", {5400, 360, 1815, 255}},
+      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 2655, 375}, kTitleLook},
+      {"OL_TITLE_2", "OL-HALTDECK", {2880, 120, 2055, 375}, kTitleLook},
+      {"SHUTDOWN_TIMEOUT_1_LABEL",
+       "Shutdown Timeout (Seconds)",
+       {5040, 120, 2175, 255},
+       kPlainRightAligned},
+      {"SHUTDOWN_TIMEOUT_2_LABEL",
+       "0-315360000 (10 years)",
+       {5400, 360, 1815, 255},
+       kPlainRightAligned},
       {keyName(Setting::ShutdownTimeout), "30", {7320, 120, 1095, 315}},
-      {"SGUI_ADVANCED_LABEL", "SHUTDOWN GUI - ADVANCED", {8640, 120, 5655, 375}},
+      {"SGUI_ADVANCED_LABEL", "SHUTDOWN GUI - ADVANCED", {8640, 120, 5655, 375}, kTitleLook},
       {"BATCH_RUN_BUTTON", "BATCH RUN", {1200, 6360, 1695, 375}},
       {"ENABLE_BATCH_RUN_TICKBOX", "Enable Batch Run", {3120, 6360, 1095, 375}},
       {"ABORT_ALL_BUTTON", "ABORT ALL", {4440, 6360, 1215, 375}},
       {"SAVE_BUTTON", "Save", {5880, 6360, 1215, 375}},
       {"CLOSE_BUTTON", "Close", {7320, 6360, 1215, 375}},
-      {"ALL_CMD_COMMANDS_TEXTBOX", "!!! COMMAND GENERATED AT RUNTIME !!!", {8760, 6360, 5535, 375}},
+      {"ALL_CMD_COMMANDS_TEXTBOX",
+       "!!! COMMAND GENERATED AT RUNTIME !!!",
+       {8760, 6360, 5535, 375},
+       kPlainCentred},
   };
   SguiAdvanced window(store, launcher, nullptr);
   expectLayout(&window, places);
@@ -103,9 +112,15 @@ TEST_F(SguiAdvancedTest, ThirtyRowsInTwoColumnsOfFifteen) {
     int x;
     int width;
     int height;
+    ExpectedLook look = kPlain;
   };
   const Field fields[] = {
-      {numberBoxName, nullptr, 120, 375, 285},
+      {numberBoxName,
+       nullptr,
+       120,
+       375,
+       285,
+       {"Arial Black", 8.25, QFont::Black, "#FFFF00", "#000000", Qt::AlignHCenter}},
       {[](int n) { return keyName(Setting::RowBatchRun, n); }, "Batch Run", 600, 1095, 255},
       {[](int n) { return keyName(Setting::RowPcName, n); }, "", 1800, 2055, 285},
       {[](int n) { return keyName(Setting::RowShutdown, n); }, "S", 3960, 495, 255},
@@ -121,7 +136,8 @@ TEST_F(SguiAdvancedTest, ThirtyRowsInTwoColumnsOfFifteen) {
     const int shift = n <= 15 ? 0 : 7200;
     for (const Field& field : fields) {
       const QString caption = field.caption ? QLatin1String(field.caption) : QString::number(n);
-      grid.append({field.name(n), caption, {field.x + shift, top, field.width, field.height}});
+      grid.append(
+          {field.name(n), caption, {field.x + shift, top, field.width, field.height}, field.look});
     }
   }
   expectLayout(&window, grid);
@@ -297,3 +313,37 @@ TEST_F(SguiAdvancedTest, EachRowsRunAndAbortActOnThatRowAsItIsShownBeforeAnySave
     }
   });
 }
+
+namespace {
+
+// Every push button of a dialog presses on Enter while it has the focus; only when none
+// has it does Enter go to Close.
+TEST_F(SguiAdvancedTest, EnterPressesTheFocusedRowOrSaveButtonAndNotClose) {
+  store.preset(keyName(Setting::RowPcName, 5), QStringLiteral("PC5"));
+  store.preset(keyName(Setting::RowShutdown, 5), QStringLiteral("1"));
+  store.preset(keyName(Setting::RowPcName, 20), QStringLiteral("PC20"));
+  struct Case {
+    QString button;
+    QStringList launched;
+    bool saved;
+  };
+  const Case cases[] = {
+      {QStringLiteral("RUN_5_BUTTON"), {R"(shutdown /s /m \\PC5 /t 30)"}, false},
+      {QStringLiteral("ABORT_20_BUTTON"), {R"(shutdown /a /m \\PC20)"}, false},
+      {QStringLiteral("SAVE_BUTTON"), {}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button.toStdString());
+    launcher.launches.clear();
+    insideAdvanced([&](QWidget* window) {
+      store.clearAccesses();
+      control<QPushButton>(window, c.button)->setFocus(Qt::TabFocusReason);
+      key(window, Qt::Key_Return);
+      EXPECT_TRUE(window->isVisible()) << "Enter pressed Close";
+      EXPECT_EQ(launcher.commandLines(), c.launched);
+      EXPECT_EQ(store.writtenKeys().size(), c.saved ? 153 : 0);
+    });
+  }
+}
+
+}  // namespace

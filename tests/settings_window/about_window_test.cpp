@@ -282,29 +282,60 @@ TEST_F(AboutWindowTest, SeveralStoredChoicesAlsoDropAnEarlierUnsavedChoiceFromTh
 }
 
 TEST_F(AboutWindowTest, DoubleClickOnTheCreditLineShowsTheContactAddress) {
-  openAbout([](QWidget* window) {
+  const QString creditLine = QStringLiteral("Created By OAK-LANTERN");
+  const QString contactAddress = QStringLiteral("oak-lantern@example.com");
+  openAbout([&](QWidget* window) {
     auto* creator = control<QLabel>(window, "CREATOR_TEXTBOX");
-    EXPECT_EQ(creator->text(), AboutWindow::creditLine());
+    EXPECT_TRUE(creator->text().startsWith(QLatin1String("Created By ")));
+    EXPECT_EQ(creator->text(), creditLine);
     QTest::mouseClick(creator, Qt::LeftButton);
-    EXPECT_EQ(creator->text(), AboutWindow::creditLine());
+    EXPECT_EQ(creator->text(), creditLine);
     QTest::mouseDClick(creator, Qt::LeftButton);
-    EXPECT_EQ(creator->text(), AboutWindow::contactAddress());
+    EXPECT_EQ(creator->text(), contactAddress);
     QTest::mouseDClick(creator, Qt::LeftButton);
-    EXPECT_EQ(creator->text(), AboutWindow::contactAddress());
+    EXPECT_EQ(creator->text(), contactAddress);
   });
-  openAbout([](QWidget* window) {
-    EXPECT_EQ(control<QLabel>(window, "CREATOR_TEXTBOX")->text(), AboutWindow::creditLine());
+  openAbout([&](QWidget* window) {
+    EXPECT_EQ(control<QLabel>(window, "CREATOR_TEXTBOX")->text(), creditLine);
   });
-  EXPECT_TRUE(AboutWindow::contactAddress().endsWith("example.com"));
+}
+
+// ABOUT's boxes are two-state: a stored "2" (greyed) shows clear, so Always On Top "2"
+// clears the box from its initial tick and its rule stops the bar's timer; clicks then
+// only tick and clear, and Save & Close writes "0" or "1".
+TEST_F(AboutWindowTest, AStoredGreyShowsClearAndTheBoxesStayTwoState) {
+  store.preset(key(Setting::AlwaysOnTop), QStringLiteral("2"));
+  store.preset(key(Setting::RunNowHibernate), QStringLiteral("2"));
+  EXPECT_FALSE(bar().isAlwaysOnTopTimerEnabled());
+  openAbout([&](QWidget* window) {
+    QCheckBox* onTop = tickBox(window, Setting::AlwaysOnTop);
+    EXPECT_EQ(onTop->checkState(), Qt::Unchecked);
+    EXPECT_EQ(tickBox(window, Setting::RunNowHibernate)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(windowEnabled(window), (std::array<bool, 5>{true, true, true, true, true}));
+    EXPECT_EQ(bar().mirror(Setting::AlwaysOnTop), 0);
+    EXPECT_FALSE(bar().isAlwaysOnTopTimerEnabled());
+
+    click(onTop);
+    EXPECT_EQ(onTop->checkState(), Qt::Checked);
+    EXPECT_TRUE(bar().isAlwaysOnTopTimerEnabled());
+    click(onTop);
+    EXPECT_EQ(onTop->checkState(), Qt::Unchecked);
+    click(tickBox(window, Setting::RunNowHibernate));
+    EXPECT_EQ(tickBox(window, Setting::RunNowHibernate)->checkState(), Qt::Checked);
+    ::click(window, QStringLiteral("SAVE_AND_CLOSE_BUTTON"));
+  });
+  EXPECT_EQ(store.writes().mid(0, 6),
+            (QStringList{"AlwaysOnTop_TICKBOX=0", "SHUTDOWN_TICKBOX=0", "RESTART_TICKBOX=0",
+                         "HIBERNATE_TICKBOX=1", "LOGOFF_TICKBOX=0", "ALWAYS_ASK_TICKBOX=0"}));
 }
 
 TEST_F(AboutWindowTest, LaysOutItsControlsAndTabOrder) {
   const QList<ExpectedControl> controls = {
-      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1815, 375}},
-      {"OL_TITLE_2", "OL-HALTDECK", {2040, 120, 1815, 375}},
-      {"OL_TITLE_3", "OL-HD", {3960, 120, 975, 375}},
-      {"VERSION_TEXTBOX", "Version 1.0", {5040, 120, 1455, 375}},
-      {"CREATOR_TEXTBOX", "Created By OAK-LANTERN", {120, 600, 4215, 375}},
+      {"OL_TITLE_1", "OAK-LANTERN", {120, 120, 1815, 375}, kTitleLook},
+      {"OL_TITLE_2", "OL-HALTDECK", {2040, 120, 1815, 375}, kTitleLook},
+      {"OL_TITLE_3", "OL-HD", {3960, 120, 975, 375}, kTitleLook},
+      {"VERSION_TEXTBOX", "Version 1.0", {5040, 120, 1455, 375}, kTitleLook},
+      {"CREATOR_TEXTBOX", "Created By OAK-LANTERN", {120, 600, 4215, 375}, kTitleLook},
       {"ICONS_WEBLINK_LABEL", "Some Base Icons Used", {240, 1080, 1815, 255}},
       {"ICONS_WEBLINK_TEXTBOX",
        "https://example.org/ol-haltdeck/pictures",
