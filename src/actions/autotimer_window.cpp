@@ -42,9 +42,9 @@ constexpr std::array<StateLook, 4> kStateLooks{{
 }};
 static_assert(rowsFollowEnum(kStateLooks, &StateLook::state));
 
-PictureButton* makeCaptionedButton(QWidget* parent, const ControlSpec& spec, const char* picture) {
+PictureButton* makeCaptionedButton(QWidget* parent, const ControlSpec& entry, const char* picture) {
   PictureButton* button =
-      addPictureButton(parent, spec, QLatin1String(picture), layout::kPicturePixels);
+      addPictureButton(parent, entry, QLatin1String(picture), layout::kPicturePixels);
   button->setFont(arialFont(kCaptionPoints, true));
   return button;
 }

@@ -27,8 +27,8 @@ constexpr ControlSpec kQuestion{
 
 constexpr int kButtonPicture = 32;  // pixels
 
-PictureButton* makeButton(QWidget* parent, const ControlSpec& spec, const char* picture) {
-  PictureButton* button = addPictureButton(parent, spec, QLatin1String(picture), kButtonPicture);
+PictureButton* makeButton(QWidget* parent, const ControlSpec& entry, const char* picture) {
+  PictureButton* button = addPictureButton(parent, entry, QLatin1String(picture), kButtonPicture);
   button->setFont(arialFont(kCaptionPoints, true));
   return button;
 }

@@ -42,8 +42,8 @@ constexpr int kButtonPicture = 32;  // pixels
 
 // The labels are sized for a small sans-serif: at Arial 8.25 pt even "Logoff" fits its
 // 495 twips, where the desktop's default font would cut the words off.
-void addButtonLabel(QWidget* parent, const ControlSpec& spec) {
-  addLabel(parent, spec, Qt::AlignCenter)->setFont(arialFont(kBodyPoints, false));
+void addButtonLabel(QWidget* parent, const ControlSpec& entry) {
+  addLabel(parent, entry, Qt::AlignCenter)->setFont(arialFont(kBodyPoints, false));
 }
 
 PictureButton* addLabelledButton(QWidget* parent, const ControlSpec& button, const char* picture,

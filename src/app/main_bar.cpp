@@ -26,7 +26,7 @@ constexpr int kAlwaysOnTopIntervalMs = 1000;
 // The six buttons, left to right (that is the tab order): name, tooltip and rectangle in
 // twips, 375 square and 360 apart, so that neighbours overlap by 15.
 struct BarButton {
-  ControlSpec spec;
+  ControlSpec control;
   const char* picture;
   void (MainBar::*onClick)();
 };
@@ -70,11 +70,11 @@ void MainBar::buildButtons() {
   };
   for (const BarButton& entry : buttons) {
     // The table's text is the tooltip: the buttons show no caption.
-    const ControlSpec uncaptioned{entry.spec.name, "", entry.spec.rect};
+    const ControlSpec uncaptioned{entry.control.name, "", entry.control.rect};
     PictureButton* button =
         addPictureButton(this, uncaptioned, QLatin1String(entry.picture), kButtonPicture);
-    button->setToolTip(QLatin1String(entry.spec.text));
-    button->setAccessibleName(QLatin1String(entry.spec.text));
+    button->setToolTip(QLatin1String(entry.control.text));
+    button->setAccessibleName(QLatin1String(entry.control.text));
     connect(button, &QPushButton::clicked, this, entry.onClick);
   }
 }

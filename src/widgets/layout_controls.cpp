@@ -10,12 +10,12 @@
 
 namespace {
 
-QString nameOf(const ControlSpec& spec) {
-  return QLatin1String(spec.name);
+QString nameOf(const ControlSpec& entry) {
+  return QLatin1String(entry.name);
 }
 
-QString textOf(const ControlSpec& spec) {
-  return QString::fromUtf8(spec.text);
+QString textOf(const ControlSpec& entry) {
+  return QString::fromUtf8(entry.text);
 }
 
 template <typename Control>
@@ -31,18 +31,18 @@ void placeControl(QWidget* control, const QString& name, const TwipsRect& rect) 
   placeInTwips(control, rect);
 }
 
-void placeControl(QWidget* control, const ControlSpec& spec) {
-  placeControl(control, nameOf(spec), spec.rect);
+void placeControl(QWidget* control, const ControlSpec& entry) {
+  placeControl(control, nameOf(entry), entry.rect);
 }
 
-QLabel* addLabel(QWidget* parent, const ControlSpec& spec, Qt::Alignment alignment) {
-  auto* label = placed(new QLabel(textOf(spec), parent), nameOf(spec), spec.rect);
+QLabel* addLabel(QWidget* parent, const ControlSpec& entry, Qt::Alignment alignment) {
+  auto* label = placed(new QLabel(textOf(entry), parent), nameOf(entry), entry.rect);
   label->setAlignment(alignment);
   return label;
 }
 
-QLabel* addHintLabel(QWidget* parent, const ControlSpec& spec) {
-  QLabel* label = addLabel(parent, spec, Qt::AlignRight | Qt::AlignTop);
+QLabel* addHintLabel(QWidget* parent, const ControlSpec& entry) {
+  QLabel* label = addLabel(parent, entry, Qt::AlignRight | Qt::AlignTop);
   label->setWordWrap(true);
   return label;
 }
@@ -57,8 +57,8 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text,
   return placed(textBox, name, rect);
 }
 
-QLineEdit* addTextBox(QWidget* parent, const ControlSpec& spec) {
-  return addTextBox(parent, nameOf(spec), textOf(spec), spec.rect);
+QLineEdit* addTextBox(QWidget* parent, const ControlSpec& entry) {
+  return addTextBox(parent, nameOf(entry), textOf(entry), entry.rect);
 }
 
 QCheckBox* addCheckBox(QWidget* parent, const QString& name, const QString& caption,
@@ -66,8 +66,8 @@ QCheckBox* addCheckBox(QWidget* parent, const QString& name, const QString& capt
   return placed(new WrappingCheckBox(caption, parent), name, rect);
 }
 
-QCheckBox* addCheckBox(QWidget* parent, const ControlSpec& spec) {
-  return addCheckBox(parent, nameOf(spec), textOf(spec), spec.rect);
+QCheckBox* addCheckBox(QWidget* parent, const ControlSpec& entry) {
+  return addCheckBox(parent, nameOf(entry), textOf(entry), entry.rect);
 }
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
@@ -75,14 +75,14 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& capt
   return placed(new WrappingButton(caption, parent), name, rect);
 }
 
-QPushButton* addButton(QWidget* parent, const ControlSpec& spec) {
-  return addButton(parent, nameOf(spec), textOf(spec), spec.rect);
+QPushButton* addButton(QWidget* parent, const ControlSpec& entry) {
+  return addButton(parent, nameOf(entry), textOf(entry), entry.rect);
 }
 
-PictureButton* addPictureButton(QWidget* parent, const ControlSpec& spec, const QString& picture,
+PictureButton* addPictureButton(QWidget* parent, const ControlSpec& entry, const QString& picture,
                                 int pictureSize) {
-  return placed(new PictureButton(picture, textOf(spec), pictureSize, parent), nameOf(spec),
-                spec.rect);
+  return placed(new PictureButton(picture, textOf(entry), pictureSize, parent), nameOf(entry),
+                entry.rect);
 }
 
 void chainTabOrder(const QList<QWidget*>& order) {

@@ -21,26 +21,26 @@ class QWidget;
 
 // Names the control and places it at its rectangle.
 void placeControl(QWidget* control, const QString& name, const TwipsRect& rect);
-void placeControl(QWidget* control, const ControlSpec& spec);
+void placeControl(QWidget* control, const ControlSpec& entry);
 
-QLabel* addLabel(QWidget* parent, const ControlSpec& spec, Qt::Alignment alignment);
+QLabel* addLabel(QWidget* parent, const ControlSpec& entry, Qt::Alignment alignment);
 // Right-aligned and wrapping at word breaks, as the remote windows' narrow hint labels need.
-QLabel* addHintLabel(QWidget* parent, const ControlSpec& spec);
+QLabel* addHintLabel(QWidget* parent, const ControlSpec& entry);
 
 QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text,
                       const TwipsRect& rect);
-QLineEdit* addTextBox(QWidget* parent, const ControlSpec& spec);
+QLineEdit* addTextBox(QWidget* parent, const ControlSpec& entry);
 
 QCheckBox* addCheckBox(QWidget* parent, const QString& name, const QString& caption,
                        const TwipsRect& rect);
-QCheckBox* addCheckBox(QWidget* parent, const ControlSpec& spec);
+QCheckBox* addCheckBox(QWidget* parent, const ControlSpec& entry);
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
                        const TwipsRect& rect);
-QPushButton* addButton(QWidget* parent, const ControlSpec& spec);
+QPushButton* addButton(QWidget* parent, const ControlSpec& entry);
 
 // A picture (widgets/pictures.h) above the table's caption, if any; pictureSize in pixels.
-PictureButton* addPictureButton(QWidget* parent, const ControlSpec& spec, const QString& picture,
+PictureButton* addPictureButton(QWidget* parent, const ControlSpec& entry, const QString& picture,
                                 int pictureSize);
 
 // Tab moves through the controls in this order.

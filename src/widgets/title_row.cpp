@@ -12,14 +12,14 @@ void applyTitleLook(QWidget* control) {
   setColours(control, kGreen, kBlack);
 }
 
-QLabel* addTitleLabel(QWidget* parent, const ControlSpec& spec) {
-  QLabel* label = addLabel(parent, spec, Qt::AlignCenter);
+QLabel* addTitleLabel(QWidget* parent, const ControlSpec& entry) {
+  QLabel* label = addLabel(parent, entry, Qt::AlignCenter);
   applyTitleLook(label);
   return label;
 }
 
-QLineEdit* addTitleBox(QWidget* parent, const ControlSpec& spec, TitleBox kind) {
-  QLineEdit* box = addTextBox(parent, spec);
+QLineEdit* addTitleBox(QWidget* parent, const ControlSpec& entry, TitleBox kind) {
+  QLineEdit* box = addTextBox(parent, entry);
   applyTitleLook(box);
   box->setAlignment(Qt::AlignCenter);
   box->setReadOnly(kind == TitleBox::ReadOnly);
