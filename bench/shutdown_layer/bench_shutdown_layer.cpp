@@ -23,10 +23,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/command_launcher.h"
 #include "actions/confirm_action_window.h"
 #include "app/main_bar.h"
 #include "fake_window_manager.h"
+#include "platform/command_launcher.h"
 #include "private_bus.h"
 #include "recording_store.h"
 #include "remote/sgui_advanced.h"

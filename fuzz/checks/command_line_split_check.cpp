@@ -1,8 +1,8 @@
 #include <QSet>
 #include <QStringList>
 
-#include "platform/command_line_split.h"
 #include "fuzz_checks.h"
+#include "platform/command_line_split.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <QCoreApplication>
 
+#include "platform/platform_settings.h"
 #include "reg_tool.h"
 #include "settings/qsettings_store.h"
-#include "platform/platform_settings.h"
 #include "settings/settings_location.h"
 
 namespace {
