@@ -23,6 +23,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench_figures.h"
 #include "platform/platform_settings.h"
 #include "program_swap_launcher.h"
 #include "remote/sgui_advanced.h"
@@ -36,19 +37,6 @@ namespace {
 constexpr int kRounds = 9;
 constexpr int kLaunchesPerBatch = 60;
 constexpr const char* kStandIn = "/bin/true";
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double msSince(const QElapsedTimer& timer) {
-  return double(timer.nsecsElapsed()) / 1e6;
-}
-
-void print(const char* name, double value, const char* unit) {
-  std::printf("%s: %.2f %s\n", name, value, unit);
-}
 
 // Every row marked for BATCH RUN with Shutdown and Restart ticked: 60 lines a click.
 void seedAllRows(SettingsStore& store) {

@@ -25,6 +25,7 @@
 
 #include "actions/confirm_action_window.h"
 #include "app/main_bar.h"
+#include "bench_figures.h"
 #include "fake_window_manager.h"
 #include "platform/command_launcher.h"
 #include "private_bus.h"
@@ -39,19 +40,6 @@ namespace {
 
 constexpr int kRounds = 5;
 constexpr int kLines = 60;
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double msSince(const QElapsedTimer& timer) {
-  return double(timer.nsecsElapsed()) / 1e6;
-}
-
-void print(const char* name, double value, const char* unit) {
-  std::printf("%s: %.2f %s\n", name, value, unit);
-}
 
 // Waits until the server holds count records, polling each millisecond; false after 60 s.
 bool waitForRecords(const SambaServer& server, qsizetype count) {
